@@ -1,0 +1,160 @@
+#include "pager_image.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+namespace {
+
+TEST(PagerFieldMap, FieldsTileTheWholeImageWithoutOverlap) {
+    std::array<int, TPagerImage::kSize> owners{};
+    for (const auto& field : kPagerFields) {
+        ASSERT_GT(field.width, 0) << field.name;
+        for (int i = field.offset; i < field.offset + field.width; ++i) {
+            ASSERT_LT(i, TPagerImage::kSize) << field.name;
+            EXPECT_EQ(owners[static_cast<std::size_t>(i)], 0) << field.name << " overlaps at " << i;
+            ++owners[static_cast<std::size_t>(i)];
+        }
+    }
+    EXPECT_TRUE(std::all_of(owners.begin(), owners.end(), [](int n) { return n == 1; }));
+}
+
+TEST(PagerFieldMap, ChannelBlocksFollowTheirSteps) {
+    using namespace PagerField;
+    // call block fields of F2 lie 144 bytes after F1 ...
+    for (auto [f1, f2] : {std::pair{f1CallToneCodes, f2CallToneCodes},
+                          {f1GroupToneCodes, f2GroupToneCodes}, {f1CallEnable, f2CallEnable},
+                          {f1GroupEnable, f2GroupEnable}, {f1CallSwitchA, f2CallSwitchA},
+                          {f1GroupSwitchCD, f2GroupSwitchCD}, {f1CallTones, f2CallTones},
+                          {f1GroupTones, f2GroupTones}, {f1CallPatterns, f2CallPatterns},
+                          {f1GroupPatterns, f2GroupPatterns}})
+        EXPECT_EQ(f2 - f1, channelCallBlockStep);
+    // ... but 280 is not the F2 twin of bandwidthFlags, and the attributes step by 32
+    EXPECT_NE(nbSpeakerOn - bandwidthFlags, 0);
+    EXPECT_EQ(nbSpeakerOn, 280);
+    EXPECT_EQ(bandwidthFlags, 136);
+    EXPECT_EQ(f2CallAttributes - f1CallAttributes, channelAttributeStep);
+}
+
+TEST(PagerImage, BigEndianWordsAndBytes) {
+    TPagerImage image;
+    image.setWord16(100, 0x1234);
+    EXPECT_EQ(image.byte(100), 0x12);
+    EXPECT_EQ(image.byte(101), 0x34);
+    EXPECT_EQ(image.word16(100), 0x1234);
+
+    image.setWord32(24, 0x0001A311);
+    EXPECT_EQ(image.byte(24), 0x00);
+    EXPECT_EQ(image.byte(25), 0x01);
+    EXPECT_EQ(image.byte(26), 0xA3);
+    EXPECT_EQ(image.byte(27), 0x11);
+    EXPECT_EQ(image.word32(24), 0x0001A311u);
+    EXPECT_EQ(image.byte(23), 0xFF) << "neighbours untouched";
+    EXPECT_EQ(image.byte(28), 0xFF);
+}
+
+TEST(PagerImage, BitFieldAccessors) {
+    TPagerImage image;
+    image.setByte(PagerField::f1CallSwitchA, 0b1010'0101);
+    image.setBits(PagerField::f1CallSwitchA, 3, 1, 1);
+    EXPECT_EQ(image.byte(PagerField::f1CallSwitchA), 0b1010'1101) << "only bit 3 changes";
+    image.setBits(PagerField::f1CallSwitchA, 0, 0, 1);
+    EXPECT_EQ(image.byte(PagerField::f1CallSwitchA), 0b1010'1100);
+    EXPECT_EQ(image.getBits(PagerField::f1CallSwitchA, 2, 2), 0b11);
+    EXPECT_EQ(image.getBits(PagerField::f1CallSwitchA, 5, 3), 0b101);
+
+    // The value is not masked to the width: bits beyond it are ORed in as given.
+    image.setByte(PagerField::auxFlags, 0x00);
+    image.setBits(PagerField::auxFlags, 3, 0b111, 2);
+    EXPECT_EQ(image.byte(PagerField::auxFlags), 0b0011'1000);
+}
+
+TEST(PagerImage, ImageSumCoversBytes16To495Only) {
+    TPagerImage image; // all 255
+    EXPECT_EQ(image.computeImageSum(), 0xDE20) << "480 bytes of 255";
+
+    // bytes outside the body do not count
+    image.setByte(0, 0);
+    image.setByte(15, 0);
+    image.setByte(496, 0);
+    image.setByte(511, 0);
+    EXPECT_EQ(image.computeImageSum(), 0xDE20);
+
+    image.storeImageSum();
+    EXPECT_EQ(image.byte(496), 0xDE);
+    EXPECT_EQ(image.byte(497), 0x20);
+    EXPECT_TRUE(image.imageSumMatches());
+
+    image.setByte(16, 0);
+    EXPECT_FALSE(image.imageSumMatches());
+    image.setByte(16, 255);
+    image.setByte(495, 254);
+    EXPECT_FALSE(image.imageSumMatches());
+}
+
+TEST(PagerImage, ImageSumWrapsModulo65536) {
+    TPagerImage::Bytes bytes{};
+    bytes.fill(0);
+    // 300 x 255 = 76500 = 0x12AD4 -> 0x2AD4
+    for (int i = 16; i < 316; ++i)
+        bytes[static_cast<std::size_t>(i)] = 255;
+    EXPECT_EQ(TPagerImage::imageSumOf(bytes), 0x2AD4);
+}
+
+TEST(PagerImage, SerialSum) {
+    TPagerImage image;
+    EXPECT_TRUE(image.hasNoSerialNumber());
+
+    image.setText(PagerField::serialNumber, "ABCDEFGHIJKLMN");
+    EXPECT_FALSE(image.hasNoSerialNumber());
+    EXPECT_EQ(image.computeSerialSum(), 0x03E9);
+    EXPECT_FALSE(image.serialSumMatches());
+    image.storeSerialSum();
+    EXPECT_EQ(image.byte(430), 0x03);
+    EXPECT_EQ(image.byte(431), 0xE9);
+    EXPECT_TRUE(image.serialSumMatches());
+
+    // A serial block that is all 255 but for its sum is a serial number (a broken one).
+    TPagerImage other;
+    other.setByte(431, 0);
+    EXPECT_FALSE(other.hasNoSerialNumber());
+}
+
+TEST(PagerImage, VersionStampAndFirmwareValue) {
+    TPagerImage image;
+    image.stampVersion(1, 0, 8);
+    EXPECT_EQ(image.byte(510), 0x01);
+    EXPECT_EQ(image.byte(511), 0x08);
+    image.stampVersion(2, 2, 8);
+    EXPECT_EQ(image.byte(511), 0x28);
+
+    image.setByte(12, 5);
+    image.setByte(13, 0);
+    image.setByte(14, 0);
+    EXPECT_EQ(image.firmwareVersionValue(), 500);
+    image.setByte(12, 1);
+    image.setByte(13, 2);
+    image.setByte(14, 1);
+    EXPECT_EQ(image.firmwareVersionValue(), 121);
+}
+
+TEST(PagerImage, ReplaceCopiesOnlyTheGivenBytes) {
+    TPagerImage image;
+    std::array<std::uint8_t, 100> head{};
+    head.fill(7);
+    image.replace(head);
+    EXPECT_EQ(image.byte(0), 7);
+    EXPECT_EQ(image.byte(99), 7);
+    EXPECT_EQ(image.byte(100), 0xFF);
+
+    std::array<std::uint8_t, 16> block{};
+    block.fill(1);
+    image.replace(block, 496);
+    EXPECT_EQ(image.byte(495), 0xFF);
+    EXPECT_EQ(image.byte(496), 1);
+    EXPECT_EQ(image.byte(511), 1);
+}
+
+} // namespace
