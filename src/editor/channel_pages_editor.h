@@ -1,0 +1,63 @@
+#pragma once
+
+#include "call_rows_editor.h"
+#include "call_tone_controls.h"
+#include "tone_fields_editor.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QRadioButton;
+class QWidget;
+class TPagerImage;
+
+// The call editor of the Channel F1 and Channel F2 pages: the "Call Tone" group of each page with
+// its call rows and tone fields, and what the tone system radio buttons do to them.
+class ChannelPagesEditor {
+public:
+    struct Environment {
+        TPagerImage* image = nullptr;
+        // radToneSystem0..2: Standard, User, Plectron.
+        std::array<QRadioButton*, 3> toneSystemButtons{};
+        QWidget* focusSink = nullptr;
+        // Decoder bandwidth value in tenths of a percent, read by the spacing rule.
+        std::function<int()> decoderBandwidth;
+    };
+
+    // Builds the two "Call Tone" groups on the two channel pages (into their layouts when they
+    // have one) and connects every handler, the tone system buttons' clicks included.
+    ChannelPagesEditor(Environment environment, QWidget* pageF1, QWidget* pageF2);
+    ChannelPagesEditor(const ChannelPagesEditor&) = delete;
+    ChannelPagesEditor& operator=(const ChannelPagesEditor&) = delete;
+    ~ChannelPagesEditor();
+
+    // Steps of the loading pass, in the order the pass runs them.
+    // The tone system button of the toneSystem byte is checked (no click).
+    void showToneSystem();
+    // Tones, patterns, types, row enables, priorities and alert times of one channel's calls
+    // and group calls.
+    void showChannelRows(kz::Channel channel);
+    // Duty boxes and switch boxes of F1, then of F2.
+    void showDutySwitches();
+
+    // The tone system click (radToneSystem0Click): stores the system and checks every tone.
+    void toneSystemClick(kz::ToneSystem system);
+    kz::ToneSystem selectedToneSystem() const;
+
+    // What the Enable Fixed Alert Time box does to the calls once its new state is settled:
+    // marks the image, turns every alert time into STD when unchecked and refreshes every row.
+    void applyFixedAlertTime(bool enabled);
+
+    ToneFieldsEditor& tones() { return *tones_; }
+    CallRowsEditor& rows(kz::Channel channel) { return *rows_[static_cast<std::size_t>(channel)]; }
+    CallToneControls& controls(kz::Channel channel) {
+        return controls_[static_cast<std::size_t>(channel)];
+    }
+
+private:
+    Environment env_;
+    std::array<CallToneControls, 2> controls_;
+    std::unique_ptr<ToneFieldsEditor> tones_;
+    std::array<std::unique_ptr<CallRowsEditor>, 2> rows_;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+// Turns the raw events of one control into the editor's events: enter and exit of an edit
+// field, key press, double click and mouse move.
+//
+// Enter and exit are focus moves inside the window. A focus change caused by the window losing
+// or gaining activation or by a popup (a message box opening, a menu, another application) is
+// neither an exit nor an enter: otherwise a warning box would run the field's exit check, and
+// closing it would empty the field it returns to.
+class FieldEvents final : public QObject {
+public:
+    std::function<void()> onEnter;
+    std::function<void()> onExit;
+    // Returns true when the key is swallowed.
+    std::function<bool(QKeyEvent*)> onKey;
+    std::function<void()> onDoubleClick;
+    // Only moves over the control's own area count, not over its child controls.
+    std::function<void()> onMouseMove;
+
+    // Installs a new filter on `widget`, owned by `owner`: when the owner (the page editor whose
+    // handlers the callbacks call) goes, the filter goes with it, so a widget that outlives its
+    // editor never calls into a destroyed one. Set the callbacks on the result.
+    static FieldEvents& on(QWidget* widget, QObject* owner);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit FieldEvents(QObject* parent) : QObject(parent) {}
+};
+
+// Gives `field` the focus again once the message box that refused its text has closed (it then
+// runs its enter step). Only a field the user can reach takes it: enabled and on the page shown.
+void focusBackLater(QWidget* field);

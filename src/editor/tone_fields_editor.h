@@ -1,0 +1,86 @@
+#pragma once
+
+#include "call_tone_controls.h"
+#include "tone_field_markers.h"
+#include "tone_spacing.h"
+#include "tone_system.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QLineEdit;
+class QWidget;
+class TPagerImage;
+
+// The 40 tone fields of the two channel pages: Tone 1 and Tone 2 of eight calls and the tone of
+// four group calls per channel. A tone typed into a field is checked against the selected tone
+// system, moved to the system's nearest table tone (or, under User, checked against the spacing
+// rule) and stored with its tone code. Also owns the tone-field markers that tell a tone picker
+// which field to fill, the spacing conflict mark and the two channels' tone caches.
+class ToneFieldsEditor : public QObject {
+public:
+    struct Environment {
+        TPagerImage* image = nullptr;
+        // The tone system whose radio button is checked.
+        std::function<kz::ToneSystem()> selectedSystem;
+        // Decoder bandwidth value in tenths of a percent (1..31), read by the spacing rule.
+        std::function<int()> decoderBandwidth;
+        // The window's focus sink: moving the focus there ends the entry of a field.
+        QWidget* focusSink = nullptr;
+    };
+
+    ToneFieldsEditor(Environment environment, CallToneControls& f1, CallToneControls& f2);
+    ToneFieldsEditor(const ToneFieldsEditor&) = delete;
+    ToneFieldsEditor& operator=(const ToneFieldsEditor&) = delete;
+
+    // Show steps: show the family's stored tones and put them into the channel's tone cache.
+    void refreshCallTones(kz::Channel channel);
+    void refreshGroupTones(kz::Channel channel);
+
+    // Handlers. Each serves one kind of field on both channels and takes the row.
+    void enter(kz::Channel channel, kz::ToneKind kind, int row);
+    bool keyPress(kz::Channel channel, kz::ToneKind kind, int row, QKeyEvent* event);
+    // The exit check, run when a field is left and directly by the enable boxes, the tone
+    // system click, the decoder bandwidth list and the pickers. True when the tone was stored.
+    bool exitCheck(kz::Channel channel, kz::ToneKind kind, int row);
+    void doubleClick(kz::ToneKind kind, int row);
+    // F9 of the main window: opens the picker of the selected system for the marked field.
+    void f9Pressed();
+    // Stores the newly selected tone system and checks every tone field under it.
+    void toneSystemClick(kz::ToneSystem system);
+
+    // Hover over a channel's "Call Tone" group or one of its rows: ends any tone entry unless a
+    // spacing conflict is pending.
+    void hover(kz::Channel channel);
+
+    const ToneFieldMarkers& markers() const { return markers_; }
+    // Row of the entry that last refused a tone under the spacing rule, or -1.
+    int spacingConflictMark() const { return spacingConflict_; }
+    const kz::ToneCache& toneCache(kz::Channel channel) const;
+
+    // Opens the tone-table picker of a system (Standard or Plectron) modally. Until it is set,
+    // double click and F9 only mark the field.
+    std::function<void(kz::ToneSystem)> openPicker;
+    // Sets the tone timing fields that follow the tone system (Tone2 Duration, Group Call
+    // Duration) and runs their exit checks; called by the tone system click before the tones
+    // are checked again.
+    std::function<void(kz::ToneSystem)> applySystemTimings;
+
+private:
+    CallToneControls& controls(kz::Channel channel);
+    kz::ToneCache& cache(kz::Channel channel);
+    kz::ToneCacheEnables enables(kz::Channel channel);
+    void refresh(kz::Channel channel, kz::ToneKind kind);
+    void showToneTableLabel(kz::Channel channel);
+    void refuseOutOfRange(QLineEdit* field, const QString& message);
+    void commit(kz::Channel channel, kz::ToneKind kind, int row, int value);
+    void connectField(kz::Channel channel, kz::ToneKind kind, int row);
+
+    Environment env_;
+    std::array<CallToneControls*, 2> controls_;
+    std::array<kz::ToneCache, 2> caches_{};
+    ToneFieldMarkers markers_;
+    int spacingConflict_ = -1;
+};
