@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "channel_pages_editor.h"
 #include "help_window.h"
 #include "program_identity.h"
 #include "progress_window.h"
@@ -22,6 +23,7 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), image_(builtinWorkingImage()) {
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
+    buildPages();
     resize(825, 655);
 
     // The other windows, created once in this order and kept until the end.
@@ -56,6 +58,7 @@ void TForm1::FormCreate() {
     controls_.build(this);
     // 10. Loading pass on the stamped built-in image.
     registerShellLoadingSteps();
+    registerPageLoadingSteps();
     loadImageIntoEditor();
 }
 

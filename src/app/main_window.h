@@ -9,7 +9,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
+class ChannelPagesEditor;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -38,6 +40,8 @@ public:
     kz::EditorState& editorState() { return state_; }
     kz::LoadingPass& loadingPass() { return loadingPass_; }
     const kz::ControlTables& controlTables() const { return controls_; }
+    // The call editor and tone fields of the Channel F1 and Channel F2 pages.
+    ChannelPagesEditor& channelPages() { return *channelPages_; }
     const QString& startupDirectory() const { return startupDirectory_; }
     const QString& programTitle() const { return programTitle_; }
     // 128 bytes of 0xFF; a serial-number block read from the pager is compared with its start.
@@ -119,6 +123,10 @@ private:
     void buildDebugPage();
     void buildMenus();
     void buildStatusBar();
+    // The editor pages (main_window_pages.cpp): built after the window's own widgets, before
+    // the control tables; their show steps join the loading pass.
+    void buildPages();
+    void registerPageLoadingSteps();
 
     void FormCreate();
     void FormShow();
@@ -131,6 +139,7 @@ private:
     kz::EditorState state_;
     kz::LoadingPass loadingPass_;
     kz::ControlTables controls_;
+    std::unique_ptr<ChannelPagesEditor> channelPages_;
     QString startupDirectory_;
     QString programTitle_;
     QByteArray blankBlock_;

@@ -1,5 +1,7 @@
 #include "call_tone_group.h"
 
+#include "control_tables.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -32,7 +34,7 @@ const QString kAlertTimeHint = QStringLiteral(
 
 template <typename W> W* named(W* widget, const QString& name, int tag) {
     widget->setObjectName(name);
-    widget->setProperty("Tag", tag);
+    kz::setTag(widget, tag);
     return widget;
 }
 

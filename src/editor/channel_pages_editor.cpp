@@ -57,11 +57,6 @@ ToneSystem ChannelPagesEditor::selectedToneSystem() const {
     return ToneSystem::Standard;
 }
 
-void ChannelPagesEditor::showToneSystem() {
-    const ToneSystem system = kz::toneSystemOfByte(env_.image->byte(PagerField::toneSystem));
-    env_.toneSystemButtons[static_cast<std::size_t>(system)]->setChecked(true);
-}
-
 void ChannelPagesEditor::showChannelRows(Channel channel) {
     CallRowsEditor& r = rows(channel);
     tones_->refreshCallTones(channel);

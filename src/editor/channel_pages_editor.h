@@ -33,8 +33,6 @@ public:
     ~ChannelPagesEditor();
 
     // Steps of the loading pass, in the order the pass runs them.
-    // The tone system button of the toneSystem byte is checked (no click).
-    void showToneSystem();
     // Tones, patterns, types, row enables, priorities and alert times of one channel's calls
     // and group calls.
     void showChannelRows(kz::Channel channel);

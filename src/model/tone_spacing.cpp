@@ -15,6 +15,12 @@ QString bandwidthPercent(int bandwidth) {
 
 } // namespace
 
+std::optional<int> decoderBandwidthValueOfIndex(int index) {
+    if (index < 0 || index > 15)
+        return std::nullopt;
+    return 1 + 2 * index;
+}
+
 int rowOfToneCacheEntry(int index) {
     return index < 16 ? index % 8 : index - 16;
 }

@@ -11,6 +11,11 @@
 // answer the wrong call.
 namespace kz {
 
+// Decoder bandwidth value (tenths of a percent) of a decoderBandwidth index: the list runs from
+// 0.1 % to 3.1 % in steps of 0.2 %, so index i gives 1 + 2i. An index beyond the list names no
+// bandwidth.
+std::optional<int> decoderBandwidthValueOfIndex(int index);
+
 // One channel's tones as last shown: 0..7 Tone 1 of CALL #1..#8, 8..15 Tone 2 of CALL #1..#8,
 // 16..19 the tones of Group Call #1..#4.
 inline constexpr int kToneCacheSize = 20;

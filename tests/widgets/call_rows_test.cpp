@@ -56,17 +56,17 @@ TEST_F(CallRows, BuiltInImageShowsCall1OfEachChannelEnabledOnly) {
 }
 
 TEST_F(CallRows, UncheckingAndCheckingACall) {
-    image_.setByte(dutyDisableFlags, 0x00);
+    image().setByte(dutyDisableFlags, 0x00);
     load();
     find<QCheckBox>("chkF1Call2")->click();
-    EXPECT_EQ(image_.byte(f1CallEnable), 0x05);
+    EXPECT_EQ(image().byte(f1CallEnable), 0x05);
     EXPECT_TRUE(field("edtF1T12")->isEnabled());
     EXPECT_TRUE(find<QCheckBox>("chkF1SC2")->isEnabled());
     EXPECT_TRUE(messages_.texts().isEmpty()) << "its tones pass their exit checks";
 
-    const TPagerImage before = image_;
+    const TPagerImage before = image();
     find<QCheckBox>("chkF1Call2")->click();
-    EXPECT_EQ(image_.byte(f1CallEnable), 0x01);
+    EXPECT_EQ(image().byte(f1CallEnable), 0x01);
     for (const char* name : {"edtF1T12", "edtF1T22", "edtF1Patten2", "edtF1ATime2"})
         EXPECT_FALSE(field(name)->isEnabled()) << name;
     for (const char* name : {"chkF1SA2", "chkF1SD2", "chkF1Priority2"})
@@ -75,22 +75,22 @@ TEST_F(CallRows, UncheckingAndCheckingACall) {
     EXPECT_FALSE(find<QFrame>("panF1Call2")->isEnabled());
     TPagerImage expected = before;
     expected.setByte(f1CallEnable, 0x01);
-    EXPECT_EQ(image_, expected) << "tones, pattern, type, priority and alert time untouched";
+    EXPECT_EQ(image(), expected) << "tones, pattern, type, priority and alert time untouched";
 }
 
 TEST_F(CallRows, CheckingACallChecksItsTones) {
-    image_.setWord16(f1CallTones + 8, 30000); // CALL #3 Tone 1, beyond the Standard range
+    image().setWord16(f1CallTones + 8, 30000); // CALL #3 Tone 1, beyond the Standard range
     editor_->tones().refreshCallTones(Channel::F1);
     find<QCheckBox>("chkF1Call2")->click();
     EXPECT_EQ(messages_.texts(), QStringList{"Please insert a number between 288.5 to 2468.2"});
     EXPECT_TRUE(find<QCheckBox>("chkF1Call2")->isChecked()) << "the row stays enabled";
-    EXPECT_EQ(image_.word16(f1CallTones + 10), 8790);
-    EXPECT_EQ(image_.word16(f1CallToneCodes + 10), 0x8E86) << "Tone 2 was committed";
+    EXPECT_EQ(image().word16(f1CallTones + 10), 8790);
+    EXPECT_EQ(image().word16(f1CallToneCodes + 10), 0x8E86) << "Tone 2 was committed";
 }
 
 TEST_F(CallRows, OnlyF2GroupCallsCheckTheirToneWhenUnchecked) {
-    image_.setWord16(f1GroupTones + 2, 30000);
-    image_.setWord16(f2GroupTones + 2, 30000);
+    image().setWord16(f1GroupTones + 2, 30000);
+    image().setWord16(f2GroupTones + 2, 30000);
     load();
     find<QCheckBox>("chkF1GCall1")->click();
     find<QCheckBox>("chkF1GCall1")->click();
@@ -98,7 +98,7 @@ TEST_F(CallRows, OnlyF2GroupCallsCheckTheirToneWhenUnchecked) {
     find<QCheckBox>("chkF2GCall1")->click();
     find<QCheckBox>("chkF2GCall1")->click();
     EXPECT_EQ(messages_.texts().size(), 3) << "F2: checked and unchecked";
-    EXPECT_EQ(image_.byte(f2GroupEnable), 0x00);
+    EXPECT_EQ(image().byte(f2GroupEnable), 0x00);
 }
 
 TEST_F(CallRows, ToneTypeEnablesThePattern) {
@@ -107,15 +107,15 @@ TEST_F(CallRows, ToneTypeEnablesThePattern) {
     QTest::keyClick(type, Qt::Key_Down);
     QTest::keyClick(type, Qt::Key_Down);
     EXPECT_EQ(type->currentText(), "User define");
-    EXPECT_EQ(image_.byte(f1CallAttributes) & 0x03, 2);
+    EXPECT_EQ(image().byte(f1CallAttributes) & 0x03, 2);
     EXPECT_TRUE(field("edtF1Patten0")->isEnabled());
     QTest::keyClick(type, Qt::Key_Up);
-    EXPECT_EQ(image_.byte(f1CallAttributes), 0x01);
+    EXPECT_EQ(image().byte(f1CallAttributes), 0x01);
     EXPECT_FALSE(field("edtF1Patten0")->isEnabled());
-    EXPECT_EQ(image_.byte(f1CallPatterns), 0x12) << "pattern bytes kept";
+    EXPECT_EQ(image().byte(f1CallPatterns), 0x12) << "pattern bytes kept";
 
-    image_.setByte(f1CallAttributes + 2, 0xFE); // type 2 with bits 2..7 set
-    image_.setByte(f1CallAttributes + 4, 0x03); // no such type
+    image().setByte(f1CallAttributes + 2, 0xFE); // type 2 with bits 2..7 set
+    image().setByte(f1CallAttributes + 4, 0x03); // no such type
     editor_->rows(Channel::F1).showToneTypes(kz::CallFamily::Calls);
     EXPECT_EQ(find<QComboBox>("cboF1TType1")->currentIndex(), 2);
     EXPECT_EQ(find<QComboBox>("cboF1TType2")->currentIndex(), -1);
@@ -123,23 +123,23 @@ TEST_F(CallRows, ToneTypeEnablesThePattern) {
     auto* type1 = find<QComboBox>("cboF1TType1");
     type1->setFocus();
     QTest::keyClick(type1, Qt::Key_Up);
-    EXPECT_EQ(image_.byte(f1CallAttributes + 2), 0xFD) << "bits 2..7 kept";
+    EXPECT_EQ(image().byte(f1CallAttributes + 2), 0xFD) << "bits 2..7 kept";
 }
 
 TEST_F(CallRows, AlertPatterns) {
-    image_.setByte(f1CallAttributes, 2);
-    image_.setByte(f2CallAttributes, 2);
+    image().setByte(f1CallAttributes, 2);
+    image().setByte(f2CallAttributes, 2);
     load();
     type("edtF1Patten0", "AB");
     EXPECT_EQ(field("edtF1Patten0")->text(), "AB------");
-    EXPECT_EQ(image_.block(f1CallPatterns, 4)[0], 0x12);
+    EXPECT_EQ(image().block(f1CallPatterns, 4)[0], 0x12);
     for (int i = 1; i < 4; ++i)
-        EXPECT_EQ(image_.block(f1CallPatterns, 4)[static_cast<std::size_t>(i)], 0x00);
+        EXPECT_EQ(image().block(f1CallPatterns, 4)[static_cast<std::size_t>(i)], 0x00);
 
     type("edtF1Patten0", "d-d-d-d-");
     EXPECT_EQ(field("edtF1Patten0")->text(), "D-D-D-D-");
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(image_.byte(f1CallPatterns + i), 0x40);
+        EXPECT_EQ(image().byte(f1CallPatterns + i), 0x40);
 
     // nothing typed: the family shows its stored patterns again
     field("edtF1Patten1")->setText("junk"); // a stale text in another row of the family
@@ -171,12 +171,12 @@ TEST_F(CallRows, AlertPatterns) {
     QTest::keyClicks(f2, "ABCDABCDA");
     EXPECT_TRUE(edtNull_->hasFocus());
     EXPECT_EQ(f2->text(), "ABCDABCD");
-    EXPECT_EQ(image_.byte(f2CallPatterns + 3), 0x34);
+    EXPECT_EQ(image().byte(f2CallPatterns + 3), 0x34);
 }
 
 TEST_F(CallRows, FixedAlertTime) {
     editor_->applyFixedAlertTime(true);
-    EXPECT_EQ(image_.byte(fixedAlertTimeMark), 254);
+    EXPECT_EQ(image().byte(fixedAlertTimeMark), 254);
     auto* list = find<QComboBox>("cboF1ATime0");
     EXPECT_TRUE(list->isEnabled());
     EXPECT_FALSE(find<QComboBox>("cboF1ATime1")->isEnabled()) << "disabled row";
@@ -188,18 +188,18 @@ TEST_F(CallRows, FixedAlertTime) {
     EXPECT_TRUE(time->isVisible());
     EXPECT_TRUE(find<QLabel>("lblF1ATsec0")->isVisible());
     EXPECT_EQ(time->text(), "1.0");
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 2);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 2);
 
     type("edtF1ATime0", "7.5");
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 15);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 15);
     type("edtF1ATime0", "7.3");
     EXPECT_EQ(messages_.texts(), QStringList{"The interval is 0.5 second."});
     EXPECT_EQ(time->text(), "7.5");
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 15);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 15);
 
     type("edtF1ATime0", "0.4");
     EXPECT_EQ(messages_.texts().last(), "Please insert a number between 0.5 to 120.0");
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 15);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 15);
     QCoreApplication::processEvents();
     EXPECT_TRUE(time->hasFocus()) << "focus back in the field";
     // Enter on a refused time keeps the focus there and shows the message once
@@ -214,7 +214,7 @@ TEST_F(CallRows, FixedAlertTime) {
     QTest::keyClicks(time, "120");
     QTest::keyClick(time, Qt::Key_Return);
     EXPECT_TRUE(edtNull_->hasFocus());
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 240);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 240);
     EXPECT_EQ(messages_.texts().size(), 3);
 
     // STD hides the field and stores 0
@@ -222,21 +222,21 @@ TEST_F(CallRows, FixedAlertTime) {
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_FALSE(time->isVisible());
     EXPECT_EQ(time->text(), "0");
-    EXPECT_EQ(image_.byte(f1CallAttributes + 1), 0);
+    EXPECT_EQ(image().byte(f1CallAttributes + 1), 0);
 
     // turning fixed alert time off makes every alert time STD
-    image_.setByte(f2GroupAttributes + 7, 9);
-    image_.setByte(f1CallAttributes + 15, 9);
+    image().setByte(f2GroupAttributes + 7, 9);
+    image().setByte(f1CallAttributes + 15, 9);
     editor_->applyFixedAlertTime(false);
-    EXPECT_EQ(image_.byte(fixedAlertTimeMark), 255);
-    EXPECT_EQ(image_.byte(f2GroupAttributes + 7), 0);
-    EXPECT_EQ(image_.byte(f1CallAttributes + 15), 0);
+    EXPECT_EQ(image().byte(fixedAlertTimeMark), 255);
+    EXPECT_EQ(image().byte(f2GroupAttributes + 7), 0);
+    EXPECT_EQ(image().byte(f1CallAttributes + 15), 0);
     EXPECT_FALSE(list->isEnabled());
 }
 
 TEST_F(CallRows, AlertTimeShowStep) {
-    image_.setByte(fixedAlertTimeMark, 254);
-    image_.setByte(f2CallAttributes + 1, 15);
+    image().setByte(fixedAlertTimeMark, 254);
+    image().setByte(f2CallAttributes + 1, 15);
     load();
     showPage(1);
     EXPECT_EQ(find<QComboBox>("cboF2ATime0")->currentText(), "FIXED");
@@ -247,47 +247,47 @@ TEST_F(CallRows, AlertTimeShowStep) {
 }
 
 TEST_F(CallRows, PriorityAndSwitchBoxes) {
-    image_.setByte(dutyDisableFlags, 0x00);
+    image().setByte(dutyDisableFlags, 0x00);
     load();
     auto* priority = find<QCheckBox>("chkF1Priority0");
     priority->click();
-    EXPECT_EQ(image_.byte(f1CallAttributes), 0x80);
+    EXPECT_EQ(image().byte(f1CallAttributes), 0x80);
     priority->click();
-    EXPECT_EQ(image_.byte(f1CallAttributes), 0x00);
+    EXPECT_EQ(image().byte(f1CallAttributes), 0x00);
 
     find<QCheckBox>("chkF1SB0")->click();
-    EXPECT_EQ(image_.byte(f1CallSwitchB), 0xFE);
+    EXPECT_EQ(image().byte(f1CallSwitchB), 0xFE);
     // group call 2, SW-D: bit 5 of the CD byte, on both channels
     find<QCheckBox>("chkF1GCall1")->click();
     find<QCheckBox>("chkF1GSD1")->click();
-    EXPECT_EQ(image_.byte(f1GroupSwitchCD), 0xDF);
-    EXPECT_EQ(image_.byte(f1GroupSwitchAB), 0xFF);
+    EXPECT_EQ(image().byte(f1GroupSwitchCD), 0xDF);
+    EXPECT_EQ(image().byte(f1GroupSwitchAB), 0xFF);
     showPage(1);
     find<QCheckBox>("chkF2GCall1")->click();
     find<QCheckBox>("chkF2GSD1")->click();
-    EXPECT_EQ(image_.byte(f2GroupSwitchCD), 0xDF);
+    EXPECT_EQ(image().byte(f2GroupSwitchCD), 0xDF);
 
-    image_.setByte(f2CallSwitchC, 0x0F);
+    image().setByte(f2CallSwitchC, 0x0F);
     editor_->rows(Channel::F2).showSwitches();
     EXPECT_TRUE(find<QCheckBox>("chkF2SC3")->isChecked());
     EXPECT_FALSE(find<QCheckBox>("chkF2SC4")->isChecked());
 }
 
 TEST_F(CallRows, DutyBoxSwitchesAWholeColumn) {
-    image_.setByte(dutyDisableFlags, 0x00);
+    image().setByte(dutyDisableFlags, 0x00);
     load();
     showPage(1);
     EXPECT_TRUE(find<QCheckBox>("chkF2SB0")->isEnabled());
     auto* dutyB = find<QCheckBox>("chkF2DutyB");
     dutyB->click();
-    EXPECT_EQ(image_.byte(dutyDisableFlags), 0x20);
+    EXPECT_EQ(image().byte(dutyDisableFlags), 0x20);
     for (int row = 0; row < 8; ++row)
         EXPECT_FALSE(find<QCheckBox>(QString("chkF2SB%1").arg(row))->isEnabled()) << row;
     for (int row = 0; row < 4; ++row)
         EXPECT_FALSE(find<QCheckBox>(QString("chkF2GSB%1").arg(row))->isEnabled()) << row;
     EXPECT_TRUE(find<QCheckBox>("chkF2SA0")->isEnabled());
     EXPECT_TRUE(find<QCheckBox>("chkF1SB0")->isEnabled()) << "F1 has its own duty boxes";
-    EXPECT_EQ(image_.byte(f2CallSwitchB), 0xFF) << "switch bits kept";
+    EXPECT_EQ(image().byte(f2CallSwitchB), 0xFF) << "switch bits kept";
     EXPECT_TRUE(find<QCheckBox>("chkF2SB0")->isChecked());
 
     // a row enabled meanwhile keeps its switch box off while the duty is off
@@ -296,14 +296,14 @@ TEST_F(CallRows, DutyBoxSwitchesAWholeColumn) {
     EXPECT_TRUE(find<QCheckBox>("chkF2SA1")->isEnabled());
 
     dutyB->click();
-    EXPECT_EQ(image_.byte(dutyDisableFlags), 0x00);
+    EXPECT_EQ(image().byte(dutyDisableFlags), 0x00);
     EXPECT_TRUE(find<QCheckBox>("chkF2SB1")->isEnabled());
     EXPECT_FALSE(find<QCheckBox>("chkF2SB2")->isEnabled()) << "row disabled";
     EXPECT_FALSE(find<QCheckBox>("chkF2GSB0")->isEnabled()) << "row disabled";
 }
 
 TEST_F(CallRows, DutyShowStepFollowsTheFlags) {
-    image_.setByte(dutyDisableFlags, 0b0100'1010); // F1 B, D off; F2 C off
+    image().setByte(dutyDisableFlags, 0b0100'1010); // F1 B, D off; F2 C off
     load();
     const bool expected[2][4] = {{true, false, true, false}, {true, true, false, true}};
     for (int ch = 0; ch < 2; ++ch)
@@ -316,7 +316,7 @@ TEST_F(CallRows, DutyShowStepFollowsTheFlags) {
             EXPECT_EQ(find<QCheckBox>("chk" + channel + "S" + letter + "0")->isEnabled(), on)
                 << (channel + letter).toStdString();
         }
-    EXPECT_EQ(image_.byte(dutyDisableFlags), 0b0100'1010) << "written back unchanged";
+    EXPECT_EQ(image().byte(dutyDisableFlags), 0b0100'1010) << "written back unchanged";
 }
 
 TEST_F(CallRows, HoverEndsTheToneEntryUnlessASpacingConflictIsPending) {
@@ -329,7 +329,7 @@ TEST_F(CallRows, HoverEndsTheToneEntryUnlessASpacingConflictIsPending) {
     QCoreApplication::sendEvent(group, &move);
     EXPECT_TRUE(edtNull_->hasFocus());
     EXPECT_FALSE(find<QLabel>("lblF1ToneTbl")->isVisible());
-    EXPECT_EQ(image_.word16(f1CallTones), 10069) << "the entry was ended and committed";
+    EXPECT_EQ(image().word16(f1CallTones), 10069) << "the entry was ended and committed";
 
     // after a refused spacing the hover does nothing until a tone is stored
     clickSystem(1);

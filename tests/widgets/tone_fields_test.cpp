@@ -32,45 +32,45 @@ TEST_F(ToneFields, LoadShowsEveryStoredTone) {
 }
 
 TEST_F(ToneFields, TypedToneIsMovedToTheNearestStandardToneAndStoredWithItsCode) {
-    image_.setWord16(f1CallTones, 10000); // start from another tone so the store is visible
+    image().setWord16(f1CallTones, 10000); // start from another tone so the store is visible
     editor_->tones().refreshCallTones(Channel::F1);
     type("edtF1T10", "1285.7");
     EXPECT_EQ(field("edtF1T10")->text(), "1285.8");
-    EXPECT_EQ(image_.word16(f1CallTones), 12858);
-    EXPECT_EQ(image_.word16(f1CallToneCodes), 0x9510);
+    EXPECT_EQ(image().word16(f1CallTones), 12858);
+    EXPECT_EQ(image().word16(f1CallToneCodes), 0x9510);
     EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
 TEST_F(ToneFields, CommitOfTone2RewritesTheCodeTheBuiltInImageGotWrong) {
-    EXPECT_EQ(image_.word16(f1CallToneCodes + 2), 0x4E86);
+    EXPECT_EQ(image().word16(f1CallToneCodes + 2), 0x4E86);
     showPage(1);
     type("edtF2T20", "879");
-    EXPECT_EQ(image_.word16(f2CallTones + 2), 8790);
-    EXPECT_EQ(image_.word16(f2CallToneCodes + 2), 0x8E86);
-    EXPECT_EQ(image_.word16(f1CallToneCodes + 2), 0x4E86) << "other fields untouched";
+    EXPECT_EQ(image().word16(f2CallTones + 2), 8790);
+    EXPECT_EQ(image().word16(f2CallToneCodes + 2), 0x8E86);
+    EXPECT_EQ(image().word16(f1CallToneCodes + 2), 0x4E86) << "other fields untouched";
 }
 
 TEST_F(ToneFields, EnteringAndLeavingWithoutTypingChangesNothing) {
-    const TPagerImage before = image_;
+    const TPagerImage before = image();
     QLineEdit* f = field("edtF1T20");
     f->setFocus();
     EXPECT_EQ(f->text(), "") << "a tone field is emptied on entry";
     leave();
     EXPECT_EQ(f->text(), "879.0");
-    EXPECT_EQ(image_, before);
+    EXPECT_EQ(image(), before);
     EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
 TEST_F(ToneFields, SameCallIsComparedBeforeAdjustment) {
     type("edtF1T10", "1000");
-    EXPECT_EQ(image_.word16(f1CallTones), 10069);
+    EXPECT_EQ(image().word16(f1CallTones), 10069);
     type("edtF1T20", "1285.8");
-    EXPECT_EQ(image_.word16(f1CallTones + 2), 12858);
+    EXPECT_EQ(image().word16(f1CallTones + 2), 12858);
     // 1285.7 differs from the partner's 1285.8 as typed, so it passes and is then moved onto it
     type("edtF1T10", "1285.7");
     EXPECT_TRUE(messages_.texts().isEmpty());
-    EXPECT_EQ(image_.word16(f1CallTones), 12858);
-    EXPECT_EQ(image_.word16(f1CallTones + 2), 12858);
+    EXPECT_EQ(image().word16(f1CallTones), 12858);
+    EXPECT_EQ(image().word16(f1CallTones + 2), 12858);
 
     // the partner's exact tone is refused in every system and the stored tone shows again
     type("edtF1T20", "1006.9");
@@ -79,7 +79,7 @@ TEST_F(ToneFields, SameCallIsComparedBeforeAdjustment) {
     EXPECT_EQ(messages_.texts()[0], kz::sameCallMessage(15));
     EXPECT_EQ(messages_.messages()[0].title, "KZ904");
     EXPECT_EQ(field("edtF1T10")->text(), "1285.8");
-    EXPECT_EQ(image_.word16(f1CallTones), 12858);
+    EXPECT_EQ(image().word16(f1CallTones), 12858);
     EXPECT_EQ(editor_->tones().markers().row(ToneKind::Tone1), -1) << "marker of the field cleared";
 }
 
@@ -112,10 +112,10 @@ TEST_F(ToneFields, KeyFilterTakesOneDecimalNumber) {
 }
 
 TEST_F(ToneFields, OutOfRangeKeepsTheImageAndPutsTheFocusBack) {
-    const TPagerImage before = image_;
+    const TPagerImage before = image();
     type("edtF1T10", "288.4");
     ASSERT_EQ(messages_.texts(), QStringList{"Please insert a number between 288.5 to 2468.2"});
-    EXPECT_EQ(image_, before);
+    EXPECT_EQ(image(), before);
     QCoreApplication::processEvents();
     EXPECT_TRUE(field("edtF1T10")->hasFocus());
     EXPECT_EQ(field("edtF1T10")->text(), "") << "entering again empties the field";
@@ -126,17 +126,17 @@ TEST_F(ToneFields, OutOfRangeKeepsTheImageAndPutsTheFocusBack) {
 
 TEST_F(ToneFields, UserToneRefusedOnSwitchingToStandard) {
     clickSystem(1);
-    EXPECT_EQ(image_.byte(toneSystem), 254);
+    EXPECT_EQ(image().byte(toneSystem), 254);
     EXPECT_TRUE(messages_.texts().isEmpty()) << "every built-in tone passes under User";
     type("edtF1T10", "3500.0");
     EXPECT_TRUE(messages_.texts().isEmpty());
-    EXPECT_EQ(image_.word16(f1CallTones), 35000);
-    EXPECT_EQ(image_.word16(f1CallToneCodes), 0xBA02);
+    EXPECT_EQ(image().word16(f1CallTones), 35000);
+    EXPECT_EQ(image().word16(f1CallToneCodes), 0xBA02);
 
     clickSystem(0);
-    EXPECT_EQ(image_.byte(toneSystem), 255);
+    EXPECT_EQ(image().byte(toneSystem), 255);
     EXPECT_EQ(messages_.texts(), QStringList{"Please insert a number between 288.5 to 2468.2"});
-    EXPECT_EQ(image_.word16(f1CallTones), 35000) << "a refused tone is left as stored";
+    EXPECT_EQ(image().word16(f1CallTones), 35000) << "a refused tone is left as stored";
 }
 
 TEST_F(ToneFields, SwitchingUserToPlectronMovesEveryToneToItsTable) {
@@ -144,35 +144,35 @@ TEST_F(ToneFields, SwitchingUserToPlectronMovesEveryToneToItsTable) {
     showPage(1);
     find<QCheckBox>("chkF2GCall2")->click();
     type("edtF2GT2", "1000.0");
-    EXPECT_EQ(image_.word16(f2GroupTones + 4), 10000);
+    EXPECT_EQ(image().word16(f2GroupTones + 4), 10000);
     clickSystem(2);
-    EXPECT_EQ(image_.byte(toneSystem), 253);
+    EXPECT_EQ(image().byte(toneSystem), 253);
     EXPECT_TRUE(messages_.texts().isEmpty());
     EXPECT_EQ(field("edtF2GT2")->text(), "992.0");
-    EXPECT_EQ(image_.word16(f2GroupTones + 4), 9920);
-    EXPECT_EQ(image_.word16(f2GroupToneCodes + 4), kz::toneCode(9920));
-    EXPECT_EQ(image_.word16(f1CallTones), 12870) << "1285.8 -> 1287.0";
-    EXPECT_EQ(image_.word16(f2CallTones + 30), 8710) << "879.0 -> 871.0";
-    EXPECT_EQ(image_.word16(f2CallToneCodes + 30), kz::toneCode(8710));
+    EXPECT_EQ(image().word16(f2GroupTones + 4), 9920);
+    EXPECT_EQ(image().word16(f2GroupToneCodes + 4), kz::toneCode(9920));
+    EXPECT_EQ(image().word16(f1CallTones), 12870) << "1285.8 -> 1287.0";
+    EXPECT_EQ(image().word16(f2CallTones + 30), 8710) << "879.0 -> 871.0";
+    EXPECT_EQ(image().word16(f2CallToneCodes + 30), kz::toneCode(8710));
 }
 
 TEST_F(ToneFields, SystemChangeChecksEveryFieldOfBothChannels) {
     // An image stored under User with tones outside the Standard range in a disabled row, on the
     // page not shown and in a group call.
-    image_.setByte(toneSystem, 254);
-    image_.setWord16(f1CallTones + 20, 30000); // CALL #6 Tone 1, disabled
-    image_.setWord16(f2CallTones + 2, 30000);  // F2 CALL #1 Tone 2
-    image_.setWord16(f2GroupTones + 6, 30000); // F2 Group Call #4
+    image().setByte(toneSystem, 254);
+    image().setWord16(f1CallTones + 20, 30000); // CALL #6 Tone 1, disabled
+    image().setWord16(f2CallTones + 2, 30000);  // F2 CALL #1 Tone 2
+    image().setWord16(f2GroupTones + 6, 30000); // F2 Group Call #4
     load();
     ASSERT_TRUE(find<QRadioButton>("radToneSystem1")->isChecked());
     clickSystem(0);
     EXPECT_EQ(messages_.texts().size(), 3);
     for (const QString& text : messages_.texts())
         EXPECT_EQ(text, "Please insert a number between 288.5 to 2468.2");
-    EXPECT_EQ(image_.word16(f2CallTones + 2), 30000);
-    EXPECT_EQ(image_.word16(f2GroupTones + 6), 30000);
-    EXPECT_EQ(image_.word16(f2CallTones + 28), 12858) << "later fields still checked";
-    EXPECT_EQ(image_.word16(f2CallToneCodes + 30), 0x8E86) << "and stored with their codes";
+    EXPECT_EQ(image().word16(f2CallTones + 2), 30000);
+    EXPECT_EQ(image().word16(f2GroupTones + 6), 30000);
+    EXPECT_EQ(image().word16(f2CallTones + 28), 12858) << "later fields still checked";
+    EXPECT_EQ(image().word16(f2CallToneCodes + 30), 0x8E86) << "and stored with their codes";
     QCoreApplication::processEvents();
     EXPECT_FALSE(field("edtF2T20")->hasFocus()) << "a field on a page not shown takes no focus";
     EXPECT_FALSE(field("edtF1T15")->hasFocus()) << "nor does a disabled one";
@@ -187,11 +187,11 @@ TEST_F(ToneFields, SpacingRuleUnderUser) {
     ASSERT_EQ(messages_.texts(), QStringList{kz::spacingMessage(15)});
     EXPECT_EQ(editor_->tones().spacingConflictMark(), 0);
     EXPECT_EQ(field("edtF1GT0")->text(), "1285.8");
-    EXPECT_EQ(image_.word16(f1GroupTones), 12858);
+    EXPECT_EQ(image().word16(f1GroupTones), 12858);
 
     type("edtF1GT0", "1031.0");
     EXPECT_EQ(messages_.texts().size(), 1) << "exactly on the bound passes";
-    EXPECT_EQ(image_.word16(f1GroupTones), 10310);
+    EXPECT_EQ(image().word16(f1GroupTones), 10310);
     EXPECT_EQ(editor_->tones().spacingConflictMark(), -1) << "a stored tone clears the mark";
 
     find<QCheckBox>("chkF1Call1")->click();
@@ -202,7 +202,7 @@ TEST_F(ToneFields, SpacingRuleUnderUser) {
     find<QCheckBox>("chkF1Call0")->click();
     type("edtF1T11", "975");
     EXPECT_EQ(messages_.texts().size(), 2);
-    EXPECT_EQ(image_.word16(f1CallTones + 4), 9750);
+    EXPECT_EQ(image().word16(f1CallTones + 4), 9750);
 }
 
 TEST_F(ToneFields, MarkersAndTheToneTableLabel) {

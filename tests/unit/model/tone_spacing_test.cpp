@@ -81,6 +81,15 @@ TEST(ToneSpacing, ConflictRowOfEveryEntryKind) {
     }
 }
 
+TEST(ToneSpacing, DecoderBandwidthValueOfTheListIndex) {
+    EXPECT_EQ(decoderBandwidthValueOfIndex(0), 1);
+    EXPECT_EQ(decoderBandwidthValueOfIndex(3), 7);
+    EXPECT_EQ(decoderBandwidthValueOfIndex(7), 15);
+    EXPECT_EQ(decoderBandwidthValueOfIndex(15), 31);
+    EXPECT_FALSE(decoderBandwidthValueOfIndex(16).has_value());
+    EXPECT_FALSE(decoderBandwidthValueOfIndex(255).has_value());
+}
+
 TEST(ToneSpacing, Messages) {
     EXPECT_EQ(spacingMessage(15),
               "Tone Frequency Error!\n\nPlease check the tone spacing rule. \n[1]Two tones in "
