@@ -26,6 +26,18 @@ constexpr int kUnitWidth = 16;
 constexpr int kSwitchWidth = 40;
 constexpr int kPriorityWidth = 64;
 constexpr int kEnableWidth = 104;
+constexpr int kSpacing = 6;
+// From the left edge of a row panel to its duty panel.
+constexpr int kDutyIndent = 2 * kToneWidth + kTypeWidth + kPatternWidth + kAlertListWidth +
+                            kAlertTimeWidth + kUnitWidth + 7 * kSpacing;
+
+// A row of fixed-width cells with the spacing every row of the group uses.
+QHBoxLayout* cellLine(QWidget* owner) {
+    auto* line = new QHBoxLayout(owner);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(kSpacing);
+    return line;
+}
 
 const QString kToneHint = QStringLiteral("Press F9 to open Tone Table.");
 const QString kAlertTimeHint = QStringLiteral(
@@ -74,8 +86,7 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
 
     r.panel = named(new QFrame(group), "pan" + ch + (calls ? "Call" : "GCall") + n, row);
     r.panel->setMouseTracking(true);
-    auto* line = new QHBoxLayout(r.panel);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto* line = cellLine(r.panel);
     if (calls) {
         r.tones[0] = toneField("edt" + ch + "T1" + n, row, r.panel);
         r.tones[1] = toneField("edt" + ch + "T2" + n, row, r.panel);
@@ -84,7 +95,7 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
     } else {
         r.tones[0] = toneField("edt" + ch + "GT" + n, row, r.panel);
         line->addWidget(r.tones[0]);
-        line->addSpacing(kToneWidth + line->spacing());
+        line->addSpacing(kToneWidth + kSpacing);
     }
 
     r.toneType = named(new QComboBox(r.panel), "cbo" + ch + g + "TType" + n, row);
@@ -120,8 +131,7 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
     }
 
     r.dutyPanel = named(new QFrame(r.panel), "pan" + ch + g + "Duty" + n, row);
-    auto* duty = new QHBoxLayout(r.dutyPanel);
-    duty->setContentsMargins(0, 0, 0, 0);
+    auto* duty = cellLine(r.dutyPanel);
     for (int sw = 0; sw < kz::kSwitchCount; ++sw) {
         const QString letter = QString(QChar(u'A' + sw));
         auto* box = named(new QCheckBox(r.dutyPanel), "chk" + ch + g + "S" + letter + n, row);
@@ -144,11 +154,10 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
 // The column headings, laid out with the same widths as a call row.
 QWidget* headings(QGroupBox* group) {
     auto* strip = new QWidget(group);
-    auto* line = new QHBoxLayout(strip);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto* line = cellLine(strip);
     line->addWidget(heading(QStringLiteral("Tone 1"), kToneWidth, strip));
     line->addWidget(heading(QStringLiteral("Tone 2"), kToneWidth, strip));
-    line->addSpacing(kTypeWidth + line->spacing());
+    line->addSpacing(kTypeWidth + kSpacing);
     line->addWidget(heading(QStringLiteral("Alert Pattern"), kPatternWidth, strip));
     line->addWidget(heading(QStringLiteral("Alert Time"),
                             kAlertListWidth + kAlertTimeWidth + kUnitWidth, strip));
@@ -186,11 +195,11 @@ CallToneControls buildCallToneGroup(Channel channel, QWidget* parent) {
 
     // The duty boxes sit under the SW columns, beside their label.
     auto* dutyStrip = new QWidget(c.group);
-    auto* line = new QHBoxLayout(dutyStrip);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto* line = cellLine(dutyStrip);
     auto* dutyLabel = new QLabel(QStringLiteral("Enable Function Switches Duty "), dutyStrip);
     dutyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    line->addWidget(dutyLabel, 1);
+    dutyLabel->setFixedWidth(kDutyIndent - kSpacing);
+    line->addWidget(dutyLabel);
     for (int sw = 0; sw < kz::kSwitchCount; ++sw) {
         const QString letter = QString(QChar(u'A' + sw));
         auto* box = named(new QCheckBox(dutyStrip), "chk" + ch + "Duty" + letter, sw);
@@ -198,9 +207,8 @@ CallToneControls buildCallToneGroup(Channel channel, QWidget* parent) {
         line->addWidget(box);
         c.duty[static_cast<std::size_t>(sw)] = box;
     }
-    line->addSpacing(kPriorityWidth + line->spacing());
     line->addStretch();
-    grid->addWidget(dutyStrip, gridRow, 0, 1, 2);
+    grid->addWidget(dutyStrip, gridRow, 1);
     grid->setRowStretch(gridRow + 1, 1);
     return c;
 }

@@ -205,6 +205,19 @@ TEST_F(ToneFields, SpacingRuleUnderUser) {
     EXPECT_EQ(image().word16(f1CallTones + 4), 9750);
 }
 
+TEST_F(ToneFields, SpacingFollowsTheStoredDecoderBandwidth) {
+    image().setByte(decoderBandwidth, 0); // "0.1": the narrowest spacing, 0.3 %
+    clickSystem(1);
+    type("edtF1T10", "700");
+    type("edtF1T20", "702.1"); // on the bound in decimals; the device's rounding refuses it
+    ASSERT_EQ(messages_.texts().size(), 1);
+    EXPECT_TRUE(messages_.texts()[0].contains("minimum of 0.1%."));
+    EXPECT_EQ(image().word16(f1CallTones + 2), 8790);
+    type("edtF1T20", "702.2");
+    EXPECT_EQ(messages_.texts().size(), 1);
+    EXPECT_EQ(image().word16(f1CallTones + 2), 7022);
+}
+
 TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     const auto& markers = editor_->tones().markers();
     int opened = 0;
@@ -218,7 +231,7 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     QTest::keyClicks(field("edtF1T10"), "1000");
     leave();
     EXPECT_EQ(markers.row(ToneKind::Tone1), 0) << "kept after an F1 Tone 1 commit";
-    editor_->tones().f9Pressed();
+    QTest::keyClick(edtNull_, Qt::Key_F9); // the window's F9, wherever the focus is
     EXPECT_EQ(opened, 1);
 
     type("edtF1T20", "900");
