@@ -25,20 +25,6 @@ using kz::ToneKind;
 constexpr std::array kFamilies{CallFamily::Calls, CallFamily::Groups};
 constexpr std::uint8_t kFixedAlertTimeOn = 254;
 
-bool isEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// The typed character of a key press, backspace included; null for keys that type nothing
-// (caret movement, function keys, shortcuts).
-QChar typedChar(const QKeyEvent* event) {
-    if (event->key() == Qt::Key_Backspace)
-        return kz::kBackspaceKey;
-    if (event->text().size() == 1 && event->text()[0].isPrint())
-        return event->text()[0];
-    return {};
-}
-
 void setRowControlsEnabled(CallRow& r, bool on) {
     r.panel->setEnabled(on);
     for (QLineEdit* tone : r.tones)
@@ -193,7 +179,7 @@ bool CallRowsEditor::patternKey(QLineEdit* field, QKeyEvent* event) {
         focusSink();
         return true;
     }
-    const QChar key = typedChar(event);
+    const QChar key = typedCharacter(event);
     if (key.isNull())
         return false;
     switch (kz::patternKey(field->text(), key)) {
@@ -261,7 +247,7 @@ bool CallRowsEditor::alertTimeKey(CallFamily family, int n, QKeyEvent* event) {
             focusSink();
         return true;
     }
-    const QChar key = typedChar(event);
+    const QChar key = typedCharacter(event);
     if (key.isNull())
         return false;
     return !kz::decimalKeyPasses(row(family, n).alertTime->text(), key);

@@ -1,5 +1,7 @@
 #include "field_events.h"
 
+#include "entry_keys.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -62,4 +64,16 @@ void focusBackLater(QWidget* field) {
         if (field->isEnabled() && field->isVisible())
             field->setFocus(Qt::OtherFocusReason);
     });
+}
+
+bool isEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+QChar typedCharacter(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace)
+        return kz::kBackspaceKey;
+    if (event->text().size() == 1 && event->text()[0].isPrint())
+        return event->text()[0];
+    return {};
 }

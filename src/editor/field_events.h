@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QObject>
 
 #include <functional>
@@ -35,6 +36,13 @@ protected:
 private:
     explicit FieldEvents(QObject* parent) : QObject(parent) {}
 };
+
+// Enter or Return: ends the entry of a field.
+bool isEnterKey(const QKeyEvent* event);
+// The character a key press types, judged by the fields' key filters: the printable character,
+// or kz::kBackspaceKey for backspace. Null for keys that type nothing (caret movement, function
+// keys, shortcuts); those are left to the field and the window.
+QChar typedCharacter(const QKeyEvent* event);
 
 // Gives `field` the focus again once the message box that refused its text has closed (it then
 // runs its enter step). Only a field the user can reach takes it: enabled and on the page shown.

@@ -117,17 +117,13 @@ void ToneFieldsEditor::enter(Channel channel, ToneKind kind, int row) {
 }
 
 bool ToneFieldsEditor::keyPress(Channel channel, ToneKind kind, int row, QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event)) {
         env_.focusSink->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    QChar key;
-    if (event->key() == Qt::Key_Backspace)
-        key = kz::kBackspaceKey;
-    else if (event->text().size() == 1 && event->text()[0].isPrint())
-        key = event->text()[0];
-    else
-        return false; // caret movement, F9, shortcuts: not typed characters
+    const QChar key = typedCharacter(event);
+    if (key.isNull())
+        return false;
     // A swallowed key shows no message.
     return !kz::decimalKeyPasses(controls(channel).toneField(kind, row)->text(), key);
 }
