@@ -1,10 +1,13 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "file_commands.h"
+#include "file_host.h"
 #include "help_window.h"
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
+#include "timing_unit_captions.h"
 
 #include "builtin_images.h"
 
@@ -32,6 +35,15 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
+
+    fileHost_ = std::make_unique<FileHost>(*this);
+    fileCommands_ =
+        std::make_unique<kz::FileCommands>(*fileHost_, startupDirectory_, programTitle_);
+    connect(Open1, &QAction::triggered, this, [this] { fileCommands_->Open1Click(); });
+    connect(Save1, &QAction::triggered, this, [this] { fileCommands_->Save1Click(); });
+    connect(SaveAs1, &QAction::triggered, this, [this] { fileCommands_->SaveAs1Click(); });
+    connect(Recallfaxtorysetup1, &QAction::triggered, this,
+            [this] { fileCommands_->Recallfaxtorysetup1Click(); });
 }
 
 TForm1::~TForm1() = default;
@@ -71,6 +83,7 @@ void TForm1::FormShow() {
     form3_->show();
     form3_->close();
     edtNull->setFocus();
+    fileCommands_->loadDefaultTable();
 }
 
 void TForm1::registerShellLoadingSteps() {

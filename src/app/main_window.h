@@ -9,8 +9,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
+class FileHost;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +26,10 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
+namespace kz {
+class FileCommands;
+class TimingUnitCaptions;
+} // namespace kz
 
 // The main window: the configuration editor with its pages, menus, status line and the bench
 // strip. It owns the working image for the whole run.
@@ -62,6 +69,9 @@ public:
     TForm3* splashWindow() const { return form3_; }
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
+    kz::TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    kz::FileCommands& fileCommands() { return *fileCommands_; }
+    FileHost& fileHost() { return *fileHost_; }
 
     // --- controls (objectName = member name) -----------------------------------------------
     QLineEdit* edtNull = nullptr;
@@ -86,6 +96,7 @@ public:
     QPlainTextEdit* memRec = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 3> statusPanels{};
+    QCheckBox* chkOneChannel = nullptr; // Setting page
 
     // --- menu items ------------------------------------------------------------------------
     QAction* Open1 = nullptr;
@@ -119,6 +130,8 @@ private:
     void buildDebugPage();
     void buildMenus();
     void buildStatusBar();
+    void buildSettingControls();
+    void buildTimingUnitCaptions();
 
     void FormCreate();
     void FormShow();
@@ -140,4 +153,7 @@ private:
     TForm3* form3_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
+    std::unique_ptr<kz::TimingUnitCaptions> timingUnits_;
+    std::unique_ptr<FileHost> fileHost_;
+    std::unique_ptr<kz::FileCommands> fileCommands_;
 };
