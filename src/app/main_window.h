@@ -12,7 +12,9 @@
 #include <memory>
 
 class ChannelPagesEditor;
+class FileHost;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,10 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
+namespace kz {
+class FileCommands;
+class TimingUnitCaptions;
+} // namespace kz
 
 // The main window: the configuration editor with its pages, menus, status line and the bench
 // strip. It owns the working image for the whole run.
@@ -66,6 +72,9 @@ public:
     TForm3* splashWindow() const { return form3_; }
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
+    kz::TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    kz::FileCommands& fileCommands() { return *fileCommands_; }
+    FileHost& fileHost() { return *fileHost_; }
 
     // --- controls (objectName = member name) -----------------------------------------------
     QLineEdit* edtNull = nullptr;
@@ -90,6 +99,7 @@ public:
     QPlainTextEdit* memRec = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 3> statusPanels{};
+    QCheckBox* chkOneChannel = nullptr; // Setting page
 
     // --- menu items ------------------------------------------------------------------------
     QAction* Open1 = nullptr;
@@ -127,6 +137,8 @@ private:
     // the control tables; their show steps join the loading pass.
     void buildPages();
     void registerPageLoadingSteps();
+    void buildSettingControls();
+    void buildTimingUnitCaptions();
 
     void FormCreate();
     void FormShow();
@@ -149,4 +161,7 @@ private:
     TForm3* form3_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
+    std::unique_ptr<kz::TimingUnitCaptions> timingUnits_;
+    std::unique_ptr<FileHost> fileHost_;
+    std::unique_ptr<kz::FileCommands> fileCommands_;
 };
