@@ -38,10 +38,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
             return onKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonDblClick:
-        if (onDoubleClick) {
+        if (onDoubleClick)
             onDoubleClick();
-            return true;
-        }
         break;
     case QEvent::MouseMove:
         if (onMouseMove) {

@@ -219,6 +219,10 @@ void ToneFieldsEditor::toneSystemClick(ToneSystem system) {
     env_.image->setByte(PagerField::toneSystem, kz::byteOfToneSystem(system));
     if (applySystemTimings)
         applySystemTimings(system);
+    recheckAllTones();
+}
+
+void ToneFieldsEditor::recheckAllTones() {
     for (int row = 0; row < kz::kCallRows; ++row) {
         exitCheck(Channel::F1, ToneKind::Tone1, row);
         exitCheck(Channel::F1, ToneKind::Tone2, row);

@@ -50,6 +50,10 @@ public:
     void f9Pressed();
     // Stores the newly selected tone system and checks every tone field under it.
     void toneSystemClick(kz::ToneSystem system);
+    // Runs the exit check of every tone field: for rows 0..7 F1 Tone 1, F1 Tone 2, F2 Tone 1,
+    // F2 Tone 2; then for rows 0..3 the F1 and the F2 group tone. The tone system click runs it,
+    // and so does a change of the decoder bandwidth.
+    void recheckAllTones();
 
     // Hover over a channel's "Call Tone" group or one of its rows: ends any tone entry unless a
     // spacing conflict is pending.

@@ -178,6 +178,19 @@ TEST_F(ToneFields, SystemChangeChecksEveryFieldOfBothChannels) {
     EXPECT_FALSE(field("edtF1T15")->hasFocus()) << "nor does a disabled one";
 }
 
+TEST_F(ToneFields, SystemChangeChecksRowByRowAcrossBothChannels) {
+    image().setByte(toneSystem, 254);
+    image().setWord16(f2CallTones, 10000); // F2 CALL #1: both tones alike
+    image().setWord16(f2CallTones + 2, 10000);
+    image().setWord16(f1CallTones + 4, 30000); // F1 CALL #2 Tone 1
+    image().setWord16(f1GroupTones, 30000);    // F1 Group Call #1
+    load();
+    clickSystem(0);
+    const QString range = "Please insert a number between 288.5 to 2468.2";
+    EXPECT_EQ(messages_.texts(),
+              (QStringList{kz::sameCallMessage(15), kz::sameCallMessage(15), range, range}));
+}
+
 TEST_F(ToneFields, SpacingRuleUnderUser) {
     clickSystem(1);
     type("edtF1T10", "1000");
