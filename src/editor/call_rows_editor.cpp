@@ -23,7 +23,6 @@ using kz::Channel;
 using kz::ToneKind;
 
 constexpr std::array kFamilies{CallFamily::Calls, CallFamily::Groups};
-constexpr std::uint8_t kFixedAlertTimeOn = 254;
 
 void setRowControlsEnabled(CallRow& r, bool on) {
     r.panel->setEnabled(on);
@@ -99,7 +98,8 @@ void CallRowsEditor::focusSink() {
 // --- rows and their enable boxes -------------------------------------------------------------
 
 void CallRowsEditor::refreshRows(CallFamily family) {
-    const bool fixedAlertTime = image_.byte(PagerField::fixedAlertTimeMark) == kFixedAlertTimeOn;
+    const bool fixedAlertTime =
+        image_.byte(PagerField::fixedAlertTimeMark) == kz::kFixedAlertTimeEnabled;
     for (int n = 0; n < kz::rowCount(family); ++n) {
         CallRow& r = row(family, n);
         const kz::BitPlace enable = kz::enableBit(c_.channel, family, n);

@@ -1,5 +1,6 @@
 #include "channel_pages_editor.h"
 
+#include "alert_time.h"
 #include "call_tone_group.h"
 #include "pager_image.h"
 
@@ -85,7 +86,8 @@ void ChannelPagesEditor::toneSystemClick(ToneSystem system) {
 }
 
 void ChannelPagesEditor::applyFixedAlertTime(bool enabled) {
-    env_.image->setByte(PagerField::fixedAlertTimeMark, enabled ? 254 : 255);
+    env_.image->setByte(PagerField::fixedAlertTimeMark,
+                        enabled ? kz::kFixedAlertTimeEnabled : kz::kFixedAlertTimeDisabled);
     if (!enabled) {
         for (Channel channel : {Channel::F1, Channel::F2})
             for (CallFamily family : kFamilies)

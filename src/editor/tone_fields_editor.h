@@ -59,7 +59,12 @@ public:
     // spacing conflict is pending.
     void hover(kz::Channel channel);
 
+    // The pickers read the markers to find the field to fill and clear them when they close.
     const ToneFieldMarkers& markers() const { return markers_; }
+    ToneFieldMarkers& markers() { return markers_; }
+    QLineEdit* toneField(kz::Channel channel, kz::ToneKind kind, int row) {
+        return controls(channel).toneField(kind, row);
+    }
     // Row of the entry that last refused a tone under the spacing rule, or -1.
     int spacingConflictMark() const { return spacingConflict_; }
     const kz::ToneCache& toneCache(kz::Channel channel) const;

@@ -122,6 +122,11 @@ TEST_F(ToneFields, OutOfRangeKeepsTheImageAndPutsTheFocusBack) {
     leave();
     EXPECT_EQ(field("edtF1T10")->text(), "1285.8");
     EXPECT_EQ(messages_.texts().size(), 1);
+
+    // a tone beyond 6553.5 Hz does not wrap round into the range
+    type("edtF1T10", "9000");
+    EXPECT_EQ(messages_.texts().size(), 2);
+    EXPECT_EQ(image(), before);
 }
 
 TEST_F(ToneFields, UserToneRefusedOnSwitchingToStandard) {
