@@ -319,6 +319,26 @@ TEST_F(CallRows, DutyShowStepFollowsTheFlags) {
     EXPECT_EQ(image().byte(dutyDisableFlags), 0b0100'1010) << "written back unchanged";
 }
 
+TEST_F(CallRows, HoverCountsOnlyOverTheRowPanelItself) {
+    auto* panel = find<QFrame>("panF1Call0");
+    QLineEdit* pattern = field("edtF1Patten0");
+    auto moveTo = [&](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), panel->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel, &move);
+    };
+    QLineEdit* tone = field("edtF1T20");
+    tone->setFocus();
+    moveTo(tone->geometry().center()); // over a field of the row: not the panel's own area
+    EXPECT_TRUE(tone->hasFocus());
+    const QPoint gap(tone->geometry().right() + 3, panel->height() / 2); // between two cells
+    ASSERT_EQ(panel->childAt(gap), nullptr);
+    moveTo(gap);
+    EXPECT_TRUE(edtNull_->hasFocus());
+    EXPECT_EQ(tone->text(), "879.0") << "the entry ended with the stored tone shown again";
+    EXPECT_FALSE(pattern->hasFocus());
+}
+
 TEST_F(CallRows, HoverEndsTheToneEntryUnlessASpacingConflictIsPending) {
     QLineEdit* tone = field("edtF1T10");
     tone->setFocus();
