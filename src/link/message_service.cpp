@@ -31,7 +31,9 @@ MessageService* current = nullptr;
 
 } // namespace
 
-MessageService& messages() { return current ? *current : fallback; }
+MessageService& messages() {
+    return current ? *current : fallback;
+}
 
 MessageService* installMessageService(MessageService* service) {
     MessageService* previous = current;
@@ -40,8 +42,7 @@ MessageService* installMessageService(MessageService* service) {
 }
 
 MessageButton warn(const QString& text, const QString& detail) {
-    return messages().show(
-        {kMessageTitle, text, MessageIcon::Warning, MessageButtons::Ok, detail});
+    return messages().show({kMessageTitle, text, MessageIcon::Warning, MessageButtons::Ok, detail});
 }
 
 MessageButton askYesNo(const QString& text) {
