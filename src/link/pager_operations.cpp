@@ -57,12 +57,11 @@ bool PagerOperations::probe(const QString& portName) {
     link_.setBoardCheckMode(true);
     bool answered = false;
     try {
-        if (!portName.isEmpty()) {
-            port_.openWithSettings(9600, portName, 1);
-            port_.purge();
-            std::uint8_t none = 0;
-            answered = link_.read(frames::kPagerUnit, 0, 0, &none);
-        }
+        // An empty entry of the port table fails at once: there is nothing to open.
+        port_.openWithSettings(9600, portName, 1);
+        port_.purge();
+        std::uint8_t none = 0;
+        answered = link_.read(frames::kPagerUnit, 0, 0, &none);
     } catch (const ECommError&) {
         port_.close();
     }
