@@ -100,7 +100,7 @@
     X(wbSquelchLevels, 400, 10)                                                                    \
     X(fixedAlertTimeMark, 410, 1)                                                                  \
     X(tone2DurationStd, 411, 1)                                                                    \
-    X(tone2DurationPlectron, 412, 1)                                                                \
+    X(tone2DurationPlectron, 412, 1)                                                               \
     X(toneSystem, 413, 1)                                                                          \
     X(nbSquelchLevel5, 414, 2)                                                                     \
     /* serial-number block */                                                                      \
@@ -127,10 +127,10 @@ KZ904_PAGER_FIELDS(KZ904_FIELD_OFFSET)
 inline constexpr int firmwareMajor = firmwareVersion;
 inline constexpr int firmwareMinor = firmwareVersion + 1;
 inline constexpr int firmwarePatch = firmwareVersion + 2;
-inline constexpr int tone1Limit = toneTiming;         // 16-bit
-inline constexpr int tone1Duration = toneTiming + 2;  // 16-bit
-inline constexpr int tone2Limit = toneTiming + 4;     // 16-bit
-inline constexpr int tone2Duration = toneTiming + 6;  // 16-bit
+inline constexpr int tone1Limit = toneTiming;        // 16-bit
+inline constexpr int tone1Duration = toneTiming + 2; // 16-bit
+inline constexpr int tone2Limit = toneTiming + 4;    // 16-bit
+inline constexpr int tone2Duration = toneTiming + 6; // 16-bit
 inline constexpr int toneTimingUnused = toneTiming + 8;
 inline constexpr int groupCallDuration = toneTiming + 10; // 16-bit, always 100 ms units
 inline constexpr int batteryLowAlert = batteryLevels;

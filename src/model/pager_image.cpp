@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cassert>
 
-TPagerImage::TPagerImage() { bytes_.fill(0xFF); }
+TPagerImage::TPagerImage() {
+    bytes_.fill(0xFF);
+}
 
 TPagerImage::TPagerImage(const Bytes& bytes) : bytes_(bytes) {}
 
@@ -64,9 +66,13 @@ std::uint16_t TPagerImage::imageSumOf(std::span<const std::uint8_t, kSize> bytes
     return static_cast<std::uint16_t>(sum & 0xFFFF);
 }
 
-std::uint16_t TPagerImage::computeImageSum() const { return imageSumOf(bytes_); }
+std::uint16_t TPagerImage::computeImageSum() const {
+    return imageSumOf(bytes_);
+}
 
-void TPagerImage::storeImageSum() { setWord16(PagerField::imageSum, computeImageSum()); }
+void TPagerImage::storeImageSum() {
+    setWord16(PagerField::imageSum, computeImageSum());
+}
 
 std::uint16_t TPagerImage::computeSerialSum() const {
     unsigned sum = 0;
@@ -75,7 +81,9 @@ std::uint16_t TPagerImage::computeSerialSum() const {
     return static_cast<std::uint16_t>(sum & 0xFFFF);
 }
 
-void TPagerImage::storeSerialSum() { setWord16(PagerField::serialSum, computeSerialSum()); }
+void TPagerImage::storeSerialSum() {
+    setWord16(PagerField::serialSum, computeSerialSum());
+}
 
 bool TPagerImage::hasNoSerialNumber() const {
     const auto serial = block(PagerField::serialNumber, 16);

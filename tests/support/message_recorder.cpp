@@ -2,9 +2,13 @@
 
 #include <QStringList>
 
-MessageRecorder::MessageRecorder() { previous_ = kz::installMessageService(this); }
+MessageRecorder::MessageRecorder() {
+    previous_ = kz::installMessageService(this);
+}
 
-MessageRecorder::~MessageRecorder() { kz::installMessageService(previous_); }
+MessageRecorder::~MessageRecorder() {
+    kz::installMessageService(previous_);
+}
 
 kz::MessageButton MessageRecorder::show(const kz::Message& message) {
     shown_.push_back(message);

@@ -25,10 +25,14 @@ TEST(PagerFieldMap, ChannelBlocksFollowTheirSteps) {
     using namespace PagerField;
     // call block fields of F2 lie 144 bytes after F1 ...
     for (auto [f1, f2] : {std::pair{f1CallToneCodes, f2CallToneCodes},
-                          {f1GroupToneCodes, f2GroupToneCodes}, {f1CallEnable, f2CallEnable},
-                          {f1GroupEnable, f2GroupEnable}, {f1CallSwitchA, f2CallSwitchA},
-                          {f1GroupSwitchCD, f2GroupSwitchCD}, {f1CallTones, f2CallTones},
-                          {f1GroupTones, f2GroupTones}, {f1CallPatterns, f2CallPatterns},
+                          {f1GroupToneCodes, f2GroupToneCodes},
+                          {f1CallEnable, f2CallEnable},
+                          {f1GroupEnable, f2GroupEnable},
+                          {f1CallSwitchA, f2CallSwitchA},
+                          {f1GroupSwitchCD, f2GroupSwitchCD},
+                          {f1CallTones, f2CallTones},
+                          {f1GroupTones, f2GroupTones},
+                          {f1CallPatterns, f2CallPatterns},
                           {f1GroupPatterns, f2GroupPatterns}})
         EXPECT_EQ(f2 - f1, channelCallBlockStep);
     // ... but 280 is not the F2 twin of bandwidthFlags, and the attributes step by 32

@@ -1,0 +1,166 @@
+#include "main_window.h"
+
+#include "about_box.h"
+#include "help_window.h"
+#include "program_identity.h"
+#include "progress_window.h"
+#include "splash_window.h"
+
+#include "builtin_images.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+TForm1::TForm1(StartOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), image_(builtinWorkingImage()) {
+    setObjectName(QStringLiteral("Form1"));
+    buildWidgets();
+    resize(825, 655);
+
+    // The other windows, created once in this order and kept until the end.
+    form4_ = new TForm4(this, [this](bool enabled) { setMainWindowEnabled(enabled); });
+    form3_ = new TForm3(this);
+    aboutBox_ = new TAboutBox(this);
+    frmHelp_ = new TfrmHelp(this);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    // 1. The application title is the window caption.
+    programTitle_ = QString::fromStdString(kz::programTitle());
+    QApplication::setApplicationName(programTitle_);
+    setWindowTitle(programTitle_);
+    // 2. The single-instance guard runs in main(), before any window exists.
+    // 3. Hints stay up for 8 s (tooltips follow the style's own timing in Qt).
+    // 4. Start-up directory. It is kept whole whatever its length: a shortened path would name
+    //    another folder, and default.tbl, errtbl.tbl and the logs must land where the user is.
+    startupDirectory_ =
+        options_.startupDirectory.isEmpty() ? QDir::currentPath() : options_.startupDirectory;
+    // 5. Blank block.
+    blankBlock_ = QByteArray(128, char(0xFF));
+    // 6. + 7. + 8. Identity, title and version stamp over bytes 498..511.
+    kz::stampIdentity(image_);
+    setStatus(QStringLiteral("  Ready ......"));
+    // 9. Control tables.
+    controls_.build(this);
+    // 10. Loading pass on the stamped built-in image.
+    registerShellLoadingSteps();
+    loadImageIntoEditor();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    form3_->show();
+    form3_->close();
+    edtNull->setFocus();
+}
+
+void TForm1::registerShellLoadingSteps() {
+    loadingPass_.add(kz::LoadingPass::ToneSystem, [this] { showToneSystem(); });
+    loadingPass_.add(kz::LoadingPass::SerialNumber, [this] { showSerialNumber(); });
+}
+
+void TForm1::showToneSystem() {
+    // 253 Plectron, 254 User; every other value is the Standard system. No click handler runs.
+    const int index = [&] {
+        switch (image_.byte(PagerField::toneSystem)) {
+        case 253:
+            return 2;
+        case 254:
+            return 1;
+        default:
+            return 0;
+        }
+    }();
+    radToneSystem[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+void TForm1::showSerialNumber() {
+    if (image_.hasNoSerialNumber()) {
+        edtSerialNo->clear();
+        return;
+    }
+    const auto text = image_.text(PagerField::serialNumber, 14);
+    edtSerialNo->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TForm1::loadImageIntoEditor() {
+    loadingPass_.run();
+}
+
+void TForm1::setStatus(const QString& text) {
+    statusPanels[1]->setText(text);
+}
+
+QString TForm1::status() const {
+    return statusPanels[1]->text();
+}
+
+void TForm1::setMainWindowEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+bool TForm1::isMainWindowEnabled() const {
+    return centralWidget()->isEnabled() && menuBar()->isEnabled();
+}
+
+void TForm1::setPageShown(QWidget* page, bool shown) {
+    PageControl1->setTabVisible(PageControl1->indexOf(page), shown);
+}
+
+bool TForm1::isPageShown(QWidget* page) const {
+    return PageControl1->isTabVisible(PageControl1->indexOf(page));
+}
+
+void TForm1::PageControl1Change() {
+    QWidget* active = PageControl1->currentWidget();
+    if (active == tabChannelF1)
+        state_.currentChannelPage = 1;
+    else if (active == tabChannelF2)
+        state_.currentChannelPage = 2;
+    else if (active == tabSetting)
+        state_.currentChannelPage = 3;
+    else if (active == tabSystem)
+        state_.currentChannelPage = 4;
+}
+
+void TForm1::Close1Click() {
+    close();
+}
+
+void TForm1::About2Click() {
+    aboutBox_->exec();
+}
+
+void TForm1::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing is never refused.
+    event->accept();
+}

@@ -1,0 +1,214 @@
+// Construction of the main window's widgets, menus and status bar. Behaviour is in
+// main_window.cpp.
+
+#include "main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QWidget* page(const char* name) {
+    auto* widget = named(new QWidget, name);
+    new QVBoxLayout(widget); // the page classes add their content here
+    return widget;
+}
+
+} // namespace
+
+void TForm1::buildWidgets() {
+    auto* central = named(new QWidget(this), "CentralWidget");
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+
+    // Focus sink: handlers move the focus here to end the editing of a field.
+    edtNull = named(new QLineEdit(central), "edtNull");
+    edtNull->setFrame(false);
+    edtNull->setFixedSize(1, 1);
+    edtNull->setFocusPolicy(Qt::StrongFocus);
+
+    layout->addWidget(buildTopRow());
+
+    PageControl1 = named(new QTabWidget(central), "PageControl1");
+    tabChannelF1 = page("tabChannelF1");
+    tabChannelF2 = page("tabChannelF2");
+    tabSetting = page("tabSetting");
+    tabSystem = page("tabSystem");
+    TabSheet5 = page("TabSheet5");
+    tabAdvance = page("tabAdvance");
+    PageControl1->addTab(tabChannelF1, QStringLiteral("Channel F1"));
+    PageControl1->addTab(tabChannelF2, QStringLiteral("Channel F2"));
+    PageControl1->addTab(tabSetting, QStringLiteral("Setting"));
+    PageControl1->addTab(tabSystem, QStringLiteral("System"));
+    PageControl1->addTab(TabSheet5, QStringLiteral("DEBUG"));
+    PageControl1->addTab(tabAdvance, QStringLiteral("Advance Setting"));
+    buildDebugPage();
+    setPageShown(TabSheet5, false);
+    setPageShown(tabAdvance, false);
+    PageControl1->setCurrentWidget(tabChannelF1);
+    layout->addWidget(PageControl1, 1);
+
+    layout->addWidget(buildBenchStrip());
+    buildMenus();
+    buildStatusBar();
+}
+
+QWidget* TForm1::buildTopRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edtNull);
+
+    auto* serialSetting = named(new QGroupBox(QStringLiteral("Serial Setting")), "GroupBox1");
+    auto* serialLayout = new QHBoxLayout(serialSetting);
+    serialLayout->addWidget(named(new QLabel(QStringLiteral("COM Port")), "lblComPort"));
+    cboPort = named(new QComboBox, "cboPort");
+    cboPort->setMinimumContentsLength(10);
+    serialLayout->addWidget(cboPort);
+    layout->addWidget(serialSetting);
+
+    lblVersion = named(new QLabel(QStringLiteral("Firmware Ver.")), "lblVersion");
+    lblVersion->setVisible(false);
+    layout->addWidget(lblVersion);
+
+    auto* serialNo = named(new QGroupBox(QStringLiteral("Serial No.")), "GroupBox2");
+    auto* serialNoLayout = new QHBoxLayout(serialNo);
+    serialNoLayout->addWidget(named(new QLabel(QStringLiteral("S/N\uFF1A")), "lblSerialNo"));
+    edtSerialNo = named(new QLineEdit, "edtSerialNo");
+    edtSerialNo->setMaxLength(14);
+    edtSerialNo->setMinimumWidth(140);
+    serialNoLayout->addWidget(edtSerialNo);
+    layout->addWidget(serialNo);
+
+    auto* toneSystem = named(new QGroupBox(QStringLiteral("Tone System")), "grpToneSystem");
+    auto* toneLayout = new QHBoxLayout(toneSystem);
+    const char* toneNames[] = {"radToneSystem0", "radToneSystem1", "radToneSystem2"};
+    const char* toneCaptions[] = {"Standard", "User", "Plectron"};
+    for (int i = 0; i < 3; ++i) {
+        radToneSystem[i] =
+            named(new QRadioButton(QString::fromLatin1(toneCaptions[i])), toneNames[i]);
+        kz::setTag(radToneSystem[i], i);
+        toneLayout->addWidget(radToneSystem[i]);
+    }
+    radToneSystem[0]->setChecked(true);
+    layout->addWidget(toneSystem);
+    layout->addStretch();
+    return row;
+}
+
+QWidget* TForm1::buildBenchStrip() {
+    auto* strip = named(new QGroupBox, "grpBenchTest");
+    auto* layout = new QHBoxLayout(strip);
+    layout->addWidget(named(new QLabel(QStringLiteral("Vibrator Test")), "lblVibratorTest"));
+    btnVibratorOn = named(new QPushButton(QStringLiteral("ON")), "btnVibratorOn");
+    btnVibratorOFF = named(new QPushButton(QStringLiteral("OFF")), "btnVibratorOFF");
+    layout->addWidget(btnVibratorOn);
+    layout->addWidget(btnVibratorOFF);
+    layout->addSpacing(24);
+    layout->addWidget(named(new QLabel(QStringLiteral("Alert Test")), "lblAlertTest"));
+    btnAlertTestOn = named(new QPushButton(QStringLiteral("ON")), "btnAlertTestOn");
+    btnAlertTestOFF = named(new QPushButton(QStringLiteral("OFF")), "btnAlertTestOFF");
+    // The command byte a bench button sends is its Tag.
+    kz::setTag(btnVibratorOn, 1);
+    kz::setTag(btnVibratorOFF, 2);
+    kz::setTag(btnAlertTestOn, 3);
+    kz::setTag(btnAlertTestOFF, 4);
+
+    cboChannel = named(new QComboBox, "cboChannel");
+    cboChannel->addItems({QStringLiteral("Channel F1"), QStringLiteral("Channel F2")});
+    cboCall = named(new QComboBox, "cboCall");
+    for (int call = 1; call <= 8; ++call)
+        cboCall->addItem(QStringLiteral("Call #%1").arg(call));
+    for (int group = 1; group <= 4; ++group)
+        cboCall->addItem(QStringLiteral("Group Call #%1").arg(group));
+    cboChannel->setCurrentIndex(0);
+    cboCall->setCurrentIndex(0);
+
+    layout->addWidget(cboChannel);
+    layout->addWidget(cboCall);
+    layout->addWidget(btnAlertTestOn);
+    layout->addWidget(btnAlertTestOFF);
+    layout->addStretch();
+    return strip;
+}
+
+void TForm1::buildDebugPage() {
+    auto* dock = named(new QGroupBox(QStringLiteral("Debug mode")), "DockPanel");
+    auto* layout = new QVBoxLayout(dock);
+    layout->addWidget(named(new QLabel(QStringLiteral("Send:")), "lblSend"));
+    memSend = named(new QPlainTextEdit, "memSend");
+    memSend->setReadOnly(true);
+    layout->addWidget(memSend);
+    layout->addWidget(named(new QLabel(QStringLiteral("Receive:")), "lblReceive"));
+    memRec = named(new QPlainTextEdit, "memRec");
+    memRec->setReadOnly(true);
+    layout->addWidget(memRec);
+    TabSheet5->layout()->addWidget(dock);
+}
+
+void TForm1::buildMenus() {
+    auto action = [this](QMenu* menu, const char* text, const char* name) {
+        QAction* item = menu->addAction(QString::fromLatin1(text));
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    Open1 = action(file, "&Open", "Open1");
+    Save1 = action(file, "&Save", "Save1");
+    SaveAs1 = action(file, "Save As ...", "SaveAs1");
+    Recallfaxtorysetup1 = action(file, "Restore all factory settings", "Recallfaxtorysetup1");
+    file->addSeparator();
+    Close1 = action(file, "&Exit", "Close1");
+
+    QMenu* pager = menuBar()->addMenu(QStringLiteral("&Pager"));
+    pager->setObjectName(QStringLiteral("Pager1"));
+    Write1 = action(pager, "&Write", "Write1");
+    Read1 = action(pager, "&Read", "Read1");
+    Verify1 = action(pager, "&Verify", "Verify1");
+    Write1->setShortcut(Qt::Key_F4);
+    Read1->setShortcut(Qt::Key_F3);
+    Verify1->setShortcut(Qt::Key_F2);
+    for (QAction* item : {Write1, Read1, Verify1})
+        item->setShortcutContext(Qt::WindowShortcut);
+
+    QMenu* advance = menuBar()->addMenu(QStringLiteral("Advance"));
+    advance->setObjectName(QStringLiteral("Advance1"));
+    Advance2 = action(advance, "Advance", "Advance2");
+
+    QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About1"));
+    About2 = action(about, "About", "About2");
+
+    connect(Close1, &QAction::triggered, this, &TForm1::Close1Click);
+    connect(About2, &QAction::triggered, this, &TForm1::About2Click);
+}
+
+void TForm1::buildStatusBar() {
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    setStatusBar(StatusBar1);
+    StatusBar1->setSizeGripEnabled(false);
+    const int widths[] = {250, 400, 50};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new QLabel(StatusBar1);
+        statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusPanels[i]->setFixedWidth(widths[i]);
+        StatusBar1->addWidget(statusPanels[i]);
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the program was started: the command line, or a test that builds the main window.
+struct StartOptions {
+    // Folder of default.tbl, errtbl.tbl and the production logs; empty means the current
+    // directory at start-up.
+    QString startupDirectory;
+    // Run a simulated programmer cradle inside the program and put its port first.
+    bool simulate = false;
+    // Extra serial ports by path (a cradle on an unusual device path).
+    QStringList extraPorts;
+};

@@ -1,0 +1,170 @@
+#include "about_box.h"
+
+#include "maker_info.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* textLabel(const QString& text, int pixelSize, bool fixedPitch, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    if (fixedPitch) {
+        font.setFamily(QStringLiteral("Monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+    } else {
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* linkLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = textLabel(text, 12, false, false, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPixmap productPicture() {
+    QPixmap picture(80, 101);
+    picture.fill(QColor(0, 128, 128));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    painter.setBrush(QColor(0, 90, 90));
+    painter.drawRoundedRect(14, 8, 52, 85, 8, 8); // a pager standing upright
+    painter.fillRect(22, 18, 36, 22, QColor(190, 220, 190));
+    painter.drawText(QRect(14, 60, 52, 20), Qt::AlignCenter, QStringLiteral("TQ615"));
+    return picture;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About"));
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setMidLineWidth(1);
+
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("ProgramIcon"));
+    picture->setPixmap(productPicture());
+    picture->setFixedSize(80, 101);
+
+    ProductName = textLabel(QStringLiteral("KZ904"), 20, true, true, panel);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+    Version = textLabel(QStringLiteral("Version 1.0.8 (2014.6.11)"), 13, true, true, panel);
+    Version->setObjectName(QStringLiteral("Version"));
+    auto* makerLine = textLabel(kz::maker::kLine, 15, false, false, panel);
+    makerLine->setObjectName(QStringLiteral("Copyright"));
+    auto* homepage = textLabel(QStringLiteral("Homepage : "), 12, false, false, panel);
+    auto* email = textLabel(QStringLiteral("Email Address(es) : "), 12, false, false, panel);
+    lblUrl = linkLabel(kz::maker::kWebAddress, "lblUrl", panel);
+    lblEmail = linkLabel(kz::maker::kEmailAddress, "lblEmail", panel);
+    for (QLabel* link : {lblUrl, lblEmail})
+        link->installEventFilter(this);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(ProductName);
+    texts->addWidget(Version);
+    texts->addWidget(makerLine);
+    auto* urlRow = new QHBoxLayout;
+    urlRow->addWidget(homepage);
+    urlRow->addWidget(lblUrl);
+    urlRow->addStretch();
+    auto* mailRow = new QHBoxLayout;
+    mailRow->addWidget(email);
+    mailRow->addWidget(lblEmail);
+    mailRow->addStretch();
+    texts->addLayout(urlRow);
+    texts->addLayout(mailRow);
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->addWidget(picture, 0, Qt::AlignTop | Qt::AlignLeft);
+    panelLayout->addLayout(texts);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // auto-sized
+}
+
+void TAboutBox::lblUrlClick() {
+    openUrl(QUrl(kz::maker::kWebAddress));
+}
+
+void TAboutBox::lblEmailClick() {
+    openUrl(QUrl(QStringLiteral("mailto:") + kz::maker::kEmailAddress));
+}
+
+void TAboutBox::lblUrlMouseEnter(QLabel* label) {
+    QFont font = label->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+void TAboutBox::lblUrlMouseLeave(QLabel* label) {
+    QFont font = label->font();
+    font.setBold(false);
+    font.setUnderline(true);
+    label->setFont(font);
+}
+
+void TAboutBox::OKButtonClick() {
+    accept();
+}
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label == lblUrl || label == lblEmail) {
+        switch (event->type()) {
+        case QEvent::Enter:
+            lblUrlMouseEnter(label);
+            break;
+        case QEvent::Leave:
+            lblUrlMouseLeave(label);
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                if (label == lblUrl)
+                    lblUrlClick();
+                else
+                    lblEmailClick();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

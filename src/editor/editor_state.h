@@ -1,0 +1,20 @@
+#pragma once
+
+// Editor values held outside the pager image. They live with the main window for the whole run.
+namespace kz {
+
+struct EditorState {
+    // Channel steps of F1 and F2 in hertz, set by the step lists and the synthesizer rule.
+    int f1StepHz = 0;
+    int f2StepHz = 0;
+    // Selected decoder bandwidth in tenths of a percent (item "0.7" gives 7); read by the tone
+    // spacing rule.
+    int decoderBandwidthValue = 7;
+    // 1 Channel F1, 2 Channel F2, 3 Setting, 4 System: which channel the tone pickers fill.
+    int currentChannelPage = 1;
+    // Set by the serial-number intake of Read/Write, cleared by the serial-number run; the squelch
+    // presets read it.
+    bool serialPrefixFlag = false;
+};
+
+} // namespace kz
