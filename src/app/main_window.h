@@ -23,6 +23,7 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
+class TForm1Link;
 
 // The main window: the configuration editor with its pages, menus, status line and the bench
 // strip. It owns the working image for the whole run.
@@ -62,6 +63,8 @@ public:
     TForm3* splashWindow() const { return form3_; }
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
+    // Serial port, pager operations and bench strip.
+    TForm1Link* pagerLink() const { return link_; }
 
     // --- controls (objectName = member name) -----------------------------------------------
     QLineEdit* edtNull = nullptr;
@@ -140,4 +143,5 @@ private:
     TForm3* form3_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
+    TForm1Link* link_ = nullptr;
 };

@@ -54,7 +54,7 @@ std::span<const std::uint8_t> spanOf(const QByteArray& array) {
 void PagerOperations::Write1Click() {
     OperationScope scope(*this);
     TPagerImage& image = host_.workingImage();
-    image.stampVersion(identity::kVersionMajor, identity::kVersionMinor, identity::kVersionPatch);
+    stampToolVersion(image);
     host_.setMainWindowEnabled(false);
     host_.setStatusLine(kTesting);
     if (!port_.isOpen())

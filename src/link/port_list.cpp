@@ -6,11 +6,12 @@
 
 namespace kz::ports {
 
-QStringList buildPortNames(QStringList systemPorts, const QStringList& leadingPorts) {
+QStringList buildPortNames(QStringList systemPorts, const QStringList& leadingPorts,
+                           bool fallback) {
     systemPorts.removeAll(QString());
     std::sort(systemPorts.begin(), systemPorts.end());
     systemPorts.erase(std::unique(systemPorts.begin(), systemPorts.end()), systemPorts.end());
-    if (systemPorts.isEmpty()) {
+    if (systemPorts.isEmpty() && fallback) {
         for (int i = 1; i <= kFallbackPorts; ++i)
             systemPorts << QStringLiteral("COM%1").arg(i);
     }

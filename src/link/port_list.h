@@ -15,8 +15,10 @@ inline constexpr int kMaxPorts = 256;
 inline constexpr int kFallbackPorts = 16;
 
 // Builds the names from the system's port names (any order, duplicates dropped) and the ports
-// given on the command line.
-QStringList buildPortNames(QStringList systemPorts, const QStringList& leadingPorts);
+// given on the command line. `fallback` false leaves out the COM1 .. COM16 fallback (a list given
+// instead of the system's, as tests do, is taken as it is).
+QStringList buildPortNames(QStringList systemPorts, const QStringList& leadingPorts,
+                           bool fallback = true);
 
 // The names of the serial ports the system reports now.
 QStringList systemPortNames();

@@ -29,8 +29,8 @@ bool openPortWithMessages(TCommPort& port, const QString& portName) {
         const QString text = error.code() == ECommError::OpenFailed
                                  ? QStringLiteral("Error opening comm port. Port already in use?")
                                  : QStringLiteral("Error opening comm port.");
-        messages().show({identity::kProgramTitle, text, MessageIcon::None, MessageButtons::Ok,
-                         detailOf(error)});
+        messages().show({QString::fromStdString(programTitle()), text, MessageIcon::None,
+                         MessageButtons::Ok, detailOf(error)});
         port.close();
     }
     return port.isOpen();

@@ -23,6 +23,8 @@ TEST(PortList, CommandLinePortsComeFirst) {
     const QStringList withFallback = buildPortNames({}, {"/dev/pts/7"});
     ASSERT_EQ(withFallback.size(), 17);
     EXPECT_EQ(withFallback.at(1), "COM1");
+    EXPECT_EQ(buildPortNames({}, {"/dev/pts/7"}, false), QStringList({"/dev/pts/7"}));
+    EXPECT_TRUE(buildPortNames({}, {}, false).isEmpty());
 }
 
 TEST(PortList, HoldsAtMost256Ports) {
