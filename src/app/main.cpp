@@ -1,14 +1,14 @@
+#include "application.h"
 #include "main_window.h"
 #include "program_identity.h"
 #include "qt_message_service.h"
 #include "single_instance.h"
 #include "start_options.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    KzApplication app(argc, argv);
     const QString title = QString::fromStdString(kz::programTitle());
     QApplication::setApplicationName(title);
     QApplication::setApplicationVersion(QString::fromLatin1(kz::kProgramVersion.data(), 4));

@@ -1,11 +1,14 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "file_commands.h"
+#include "file_host.h"
 #include "help_window.h"
 #include "main_window_link.h"
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
+#include "timing_unit_captions.h"
 
 #include "builtin_images.h"
 
@@ -35,6 +38,15 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
+
+    fileHost_ = std::make_unique<FileHost>(*this);
+    fileCommands_ =
+        std::make_unique<kz::FileCommands>(*fileHost_, startupDirectory_, programTitle_);
+    connect(Open1, &QAction::triggered, this, [this] { fileCommands_->Open1Click(); });
+    connect(Save1, &QAction::triggered, this, [this] { fileCommands_->Save1Click(); });
+    connect(SaveAs1, &QAction::triggered, this, [this] { fileCommands_->SaveAs1Click(); });
+    connect(Recallfaxtorysetup1, &QAction::triggered, this,
+            [this] { fileCommands_->Recallfaxtorysetup1Click(); });
 }
 
 TForm1::~TForm1() = default;
@@ -45,7 +57,7 @@ void TForm1::FormCreate() {
     QApplication::setApplicationName(programTitle_);
     setWindowTitle(programTitle_);
     // 2. The single-instance guard runs in main(), before any window exists.
-    // 3. Hints stay up for 8 s (tooltips follow the style's own timing in Qt).
+    // 3. Hints stay up for 8 s: KzApplication shows every hint with that duration.
     // 4. Start-up directory. It is kept whole whatever its length: a shortened path would name
     //    another folder, and default.tbl, errtbl.tbl and the logs must land where the user is.
     startupDirectory_ =
@@ -77,6 +89,7 @@ void TForm1::FormShow() {
     link_->startUpSearch();
     form3_->close();
     edtNull->setFocus();
+    fileCommands_->loadDefaultTable();
 }
 
 void TForm1::registerShellLoadingSteps() {

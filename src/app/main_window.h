@@ -9,8 +9,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
+class FileHost;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +27,10 @@ class TForm3;
 class TForm4;
 class TfrmHelp;
 class TForm1Link;
+namespace kz {
+class FileCommands;
+class TimingUnitCaptions;
+} // namespace kz
 
 // The main window: the configuration editor with its pages, menus, status line and the bench
 // strip. It owns the working image for the whole run.
@@ -65,6 +72,9 @@ public:
     TfrmHelp* helpWindow() const { return frmHelp_; }
     // Serial port, pager operations and bench strip.
     TForm1Link* pagerLink() const { return link_; }
+    kz::TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    kz::FileCommands& fileCommands() { return *fileCommands_; }
+    FileHost& fileHost() { return *fileHost_; }
 
     // --- controls (objectName = member name) -----------------------------------------------
     QLineEdit* edtNull = nullptr;
@@ -89,6 +99,7 @@ public:
     QPlainTextEdit* memRec = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 3> statusPanels{};
+    QCheckBox* chkOneChannel = nullptr; // Setting page
 
     // --- menu items ------------------------------------------------------------------------
     QAction* Open1 = nullptr;
@@ -122,6 +133,8 @@ private:
     void buildDebugPage();
     void buildMenus();
     void buildStatusBar();
+    void buildSettingControls();
+    void buildTimingUnitCaptions();
 
     void FormCreate();
     void FormShow();
@@ -144,4 +157,7 @@ private:
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
     TForm1Link* link_ = nullptr;
+    std::unique_ptr<kz::TimingUnitCaptions> timingUnits_;
+    std::unique_ptr<FileHost> fileHost_;
+    std::unique_ptr<kz::FileCommands> fileCommands_;
 };

@@ -3,8 +3,12 @@
 
 #include "main_window.h"
 
+#include "timing_unit_captions.h"
+
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +63,8 @@ void TForm1::buildWidgets() {
     PageControl1->addTab(TabSheet5, QStringLiteral("DEBUG"));
     PageControl1->addTab(tabAdvance, QStringLiteral("Advance Setting"));
     buildDebugPage();
+    buildSettingControls();
+    buildTimingUnitCaptions();
     setPageShown(TabSheet5, false);
     setPageShown(tabAdvance, false);
     PageControl1->setCurrentWidget(tabChannelF1);
@@ -160,6 +166,28 @@ void TForm1::buildDebugPage() {
     memRec->setReadOnly(true);
     layout->addWidget(memRec);
     TabSheet5->layout()->addWidget(dock);
+}
+
+void TForm1::buildSettingControls() {
+    // The One Channel box: the Setting page lays out the rest of its controls around it.
+    chkOneChannel = named(new QCheckBox(QStringLiteral("One Channel")), "chkOneChannel");
+    tabSetting->layout()->addWidget(chkOneChannel);
+    static_cast<QBoxLayout*>(tabSetting->layout())->addStretch();
+}
+
+void TForm1::buildTimingUnitCaptions() {
+    // Rows 0..4 belong beside the tone timing and noise limit fields of the System page, row 5
+    // beside GAP MAX. on the Advance page; those pages put the holders next to their fields.
+    timingUnits_ = std::make_unique<kz::TimingUnitCaptions>(tabSystem);
+    auto* rows = new QFormLayout;
+    const char* fields[] = {"Tone1 Duration", "Tone2 Duration", "Tone1 Limit", "Tone2 Limit",
+                            "Noise Limit"};
+    for (int row = 0; row < 5; ++row)
+        rows->addRow(QString::fromLatin1(fields[row]), timingUnits_->holder(row));
+    static_cast<QBoxLayout*>(tabSystem->layout())->addLayout(rows);
+    static_cast<QBoxLayout*>(tabSystem->layout())->addStretch();
+    timingUnits_->holder(5)->setParent(tabAdvance);
+    tabAdvance->layout()->addWidget(timingUnits_->holder(5));
 }
 
 void TForm1::buildMenus() {

@@ -1,3 +1,7 @@
+#include "single_instance.h"
+
+#include <QElapsedTimer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -8,37 +12,58 @@
 
 namespace {
 
+// Waits until a copy of the program listens under `key` for the current user.
+bool waitUntilListening(const QString& key, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        QLocalSocket probe;
+#ifdef Q_OS_LINUX
+        probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+#endif
+        probe.connectToServer(SingleInstance::serverNameFor(key));
+        if (probe.waitForConnected(100)) {
+            probe.disconnectFromServer();
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
 // The real program, started twice: the second start must end at once without a window while
 // the first keeps running.
 TEST(SingleInstanceProgram, SecondStartEndsAndLeavesTheFirstRunning) {
     QTemporaryDir dir;
+    // A user name of its own keeps this test apart from any copy a developer has open.
+    const QString user = "kz904-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    qputenv("USER", user.toUtf8());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    // A user name of its own keeps this test apart from any copy a developer has open.
-    env.insert("USER", "kz904-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    env.insert("USER", user);
 
     QProcess first;
     first.setProcessEnvironment(env);
     first.setWorkingDirectory(dir.path());
-    first.start(KZ904_EXE, {});
+    // The simulated cradle answers the start-up search, so no real serial port is touched.
+    first.start(KZ904_EXE, {"--simulate"});
     ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(waitUntilListening("KZ904 V1.0.8", 10000));
 
-    // Until the first copy listens, a second one would become the first itself: retry briefly.
-    bool secondEnded = false;
-    for (int attempt = 0; attempt < 40 && !secondEnded; ++attempt) {
-        QProcess second;
-        second.setProcessEnvironment(env);
-        second.setWorkingDirectory(dir.path());
-        second.start(KZ904_EXE, {});
-        ASSERT_TRUE(second.waitForStarted(5000));
-        if (second.waitForFinished(1000)) {
-            secondEnded = second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0;
-        } else {
-            second.kill();
-            second.waitForFinished(2000);
-        }
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(dir.path());
+    second.start(KZ904_EXE, {"--simulate"});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    const bool ended = second.waitForFinished(10000);
+    EXPECT_TRUE(ended);
+    if (ended) {
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+    } else {
+        second.kill();
+        second.waitForFinished(2000);
     }
-    EXPECT_TRUE(secondEnded);
     EXPECT_EQ(first.state(), QProcess::Running) << "the first copy goes on";
 
     first.terminate();

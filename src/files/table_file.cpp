@@ -1,0 +1,72 @@
+#include "table_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <span>
+
+namespace kz {
+
+namespace {
+void setError(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+}
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+void copyTableBytes(const QByteArray& file, TPagerImage& image) {
+    const auto count = std::min<qsizetype>(file.size(), TPagerImage::kSize);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.constData());
+    image.replace(std::span<const std::uint8_t>(data, static_cast<std::size_t>(count)));
+}
+
+QString backupPathFor(const QString& path, const QString& backupFolder) {
+    return QDir(backupFolder).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".BAK"));
+}
+
+bool writeTableFile(const QString& path, const TPagerImage& image, const QString& backupFolder,
+                    QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    const auto* bytes = reinterpret_cast<const char*>(image.data());
+    if (file.write(bytes, TPagerImage::kSize) != TPagerImage::kSize) {
+        setError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+
+    // The complete new content waits in the temporary file; only now move the old one aside.
+    // A backup that already exists is kept, and then the file is simply replaced.
+    const QString backup = backupPathFor(path, backupFolder);
+    const bool movedAside =
+        QFile::exists(path) && !QFile::exists(backup) && QFile::rename(path, backup);
+    if (!file.commit()) {
+        setError(error, file.errorString());
+        if (movedAside)
+            QFile::rename(backup, path); // put the previous file back where it was
+        return false;
+    }
+    return true;
+}
+
+} // namespace kz

@@ -1,0 +1,129 @@
+#include "builtin_images.h"
+#include "table_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+    return file.readAll();
+}
+
+QByteArray imageBytes(const TPagerImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), TPagerImage::kSize);
+}
+
+TEST(TableFile, WriteThenReadGivesTheSame512Bytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pager.tbl");
+    TPagerImage image = builtinWorkingImage();
+    image.setByte(100, 0x5A);
+
+    QString error;
+    ASSERT_TRUE(kz::writeTableFile(path, image, dir.path(), &error)) << qPrintable(error);
+    const auto read = kz::readWholeFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, imageBytes(image));
+
+    TPagerImage back;
+    kz::copyTableBytes(*read, back);
+    EXPECT_EQ(back, image);
+}
+
+TEST(TableFile, BackupSequenceOverThreeSaves) {
+    QTemporaryDir dir;
+    QTemporaryDir backups; // backups land in their own folder, apart from the file
+    const QString path = dir.filePath("site.tbl");
+    const QString backup = backups.filePath("site.BAK");
+    EXPECT_EQ(kz::backupPathFor(path, backups.path()), backup);
+
+    TPagerImage v1, v2, v3;
+    v1.setByte(0, 1);
+    v2.setByte(0, 2);
+    v3.setByte(0, 3);
+
+    ASSERT_TRUE(kz::writeTableFile(path, v1, backups.path()));
+    EXPECT_FALSE(QFile::exists(backup)) << "nothing to back up the first time";
+    ASSERT_TRUE(kz::writeTableFile(path, v2, backups.path()));
+    EXPECT_EQ(fileBytes(backup), imageBytes(v1));
+    EXPECT_EQ(fileBytes(path), imageBytes(v2));
+    ASSERT_TRUE(kz::writeTableFile(path, v3, backups.path()));
+    EXPECT_EQ(fileBytes(backup), imageBytes(v1)) << "the first backup is kept";
+    EXPECT_EQ(fileBytes(path), imageBytes(v3)) << "and the file overwritten";
+}
+
+TEST(TableFile, FailedWriteKeepsThePreviousFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + "/pager.tbl";
+    TPagerImage old;
+    old.setByte(0, 0x11);
+    ASSERT_TRUE(kz::writeTableFile(path, old, dir.path()));
+
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    TPagerImage fresh;
+    fresh.setByte(0, 0x22);
+    QString error;
+    const bool written = kz::writeTableFile(path, fresh, dir.path(), &error);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    if (written)
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(fileBytes(path), imageBytes(old)) << "the previous file is intact";
+    EXPECT_FALSE(QFile::exists(dir.filePath("pager.BAK"))) << "and was not moved aside";
+}
+
+TEST(TableFile, ShortAndLongFilesContributeWhatTheyHold) {
+    TPagerImage image = builtinWorkingImage();
+    const TPagerImage before = image;
+
+    kz::copyTableBytes(QByteArray(100, char(0x07)), image);
+    for (int i = 0; i < TPagerImage::kSize; ++i)
+        ASSERT_EQ(image.byte(i), i < 100 ? 0x07 : before.byte(i)) << "byte " << i;
+
+    // a damaged-read dump: 512 bytes read from the pager, then 512 zero bytes
+    QByteArray dump(512, char(0x33));
+    dump.append(QByteArray(512, char(0)));
+    kz::copyTableBytes(dump, image);
+    for (int i = 0; i < TPagerImage::kSize; ++i)
+        ASSERT_EQ(image.byte(i), 0x33);
+
+    kz::copyTableBytes(QByteArray(), image);
+    EXPECT_EQ(image.byte(0), 0x33) << "an empty file changes nothing";
+}
+
+TEST(TableFile, ReadingAMissingFileFailsWithAReason) {
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_FALSE(kz::readWholeFile(dir.filePath("none.tbl"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(TableFile, WriteIntoAFolderThatCannotExistFailsAndCreatesNothing) {
+    // A regular file where the folder should be: fails for every user, root included.
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath("plain");
+    QFile plain(notAFolder);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("x");
+    plain.close();
+
+    QString error;
+    EXPECT_FALSE(kz::writeTableFile(notAFolder + "/pager.tbl", TPagerImage(), dir.path(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
+}
+
+} // namespace
