@@ -21,16 +21,20 @@ QString detailOf(const ECommError& error) {
 
 } // namespace
 
+Message portOpenFailureMessage(const ECommError& error) {
+    const QString text = error.code() == ECommError::OpenFailed
+                             ? QStringLiteral("Error opening comm port. Port already in use?")
+                             : QStringLiteral("Error opening comm port.");
+    return {QString::fromStdString(programTitle()), text, MessageIcon::None, MessageButtons::Ok,
+            detailOf(error)};
+}
+
 bool openPortWithMessages(TCommPort& port, const QString& portName) {
     try {
         port.openWithSettings(9600, portName, 1);
         port.purge();
     } catch (const ECommError& error) {
-        const QString text = error.code() == ECommError::OpenFailed
-                                 ? QStringLiteral("Error opening comm port. Port already in use?")
-                                 : QStringLiteral("Error opening comm port.");
-        messages().show({QString::fromStdString(programTitle()), text, MessageIcon::None,
-                         MessageButtons::Ok, detailOf(error)});
+        messages().show(portOpenFailureMessage(error));
         port.close();
     }
     return port.isOpen();
