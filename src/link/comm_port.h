@@ -18,6 +18,8 @@
 // goes away, QSerialPort may report ReadError endlessly while staying open: the first read,
 // write or resource error marks the port broken, the port is closed at once (from the event
 // loop or at the next call) and the next call raises the error of the running request.
+// QSerialPort reads and applies the line settings in one step, so code 14 (settings not
+// readable) does not occur here; a refusal of any setting is code 15.
 class TCommPort {
 public:
     static constexpr int kReadTimeoutMs = 500;

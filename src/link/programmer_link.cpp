@@ -32,29 +32,36 @@ void ProgrammerLink::send(const QByteArray& frame) {
     }
 }
 
+bool ProgrammerLink::waitOneSlot(int slotMs) {
+    // Returns as soon as input arrives; a wait that ends early without input (a signal, say)
+    // sleeps out the rest of its slot, so a poll never takes less than its slot.
+    QElapsedTimer polled;
+    polled.start();
+    if (port_.waitForInput(slotMs))
+        return true;
+    const qint64 rest = slotMs - polled.elapsed();
+    if (rest > 0)
+        QThread::msleep(static_cast<unsigned long>(rest));
+    return port_.bytesWaiting() > 0;
+}
+
 QByteArray ProgrammerLink::receive(int count, int slotMs) {
     QByteArray reply;
     if (!port_.isOpen())
         return reply;
     reply.reserve(count);
-    const qint64 limitMs = qint64(slotMs) * timing_.pollsPerByte;
     try {
         while (reply.size() < count) {
             // Each byte may miss pollsPerByte polls of one slot before the request fails.
-            QElapsedTimer waited;
-            waited.start();
+            int failedPolls = 0;
             while (port_.bytesWaiting() == 0) {
-                const qint64 left = limitMs - waited.elapsed();
-                if (left <= 0) {
+                QCoreApplication::processEvents();
+                if (waitOneSlot(slotMs))
+                    break;
+                if (++failedPolls >= timing_.pollsPerByte) {
                     port_.purge();
                     return {};
                 }
-                QCoreApplication::processEvents();
-                const int slot = static_cast<int>(std::min<qint64>(slotMs, left));
-                QElapsedTimer polled;
-                polled.start();
-                if (!port_.waitForInput(slot) && polled.elapsed() < slot)
-                    QThread::msleep(static_cast<unsigned long>(slot - polled.elapsed()));
             }
             while (reply.size() < count && port_.bytesWaiting() > 0)
                 reply.append(static_cast<char>(port_.readByte()));

@@ -63,6 +63,8 @@ private:
     void send(const QByteArray& frame);
     // Receives `count` bytes; empty on time-out or port error.
     QByteArray receive(int count, int slotMs);
+    // One poll: waits up to a slot for input; true when some is waiting.
+    bool waitOneSlot(int slotMs);
 
     TCommPort& port_;
     LinkObserver& observer_;
