@@ -52,6 +52,8 @@ std::span<const std::uint8_t> spanOf(const QByteArray& array) {
 } // namespace
 
 void PagerOperations::Write1Click() {
+    if (busy_)
+        return; // a key that reached us while another operation waits for the programmer
     OperationScope scope(*this);
     TPagerImage& image = host_.workingImage();
     stampToolVersion(image);
@@ -169,6 +171,8 @@ bool PagerOperations::transferFourBlocks(QByteArray* buffer) {
 }
 
 void PagerOperations::Read1Click() {
+    if (busy_)
+        return; // a key that reached us while another operation waits for the programmer
     OperationScope scope(*this);
     TPagerImage& image = host_.workingImage();
     host_.setFirmwareText(QString());
@@ -264,6 +268,8 @@ void PagerOperations::writeErrorDump(const QByteArray& buffer) {
 }
 
 void PagerOperations::Verify1Click() {
+    if (busy_)
+        return; // a key that reached us while another operation waits for the programmer
     OperationScope scope(*this);
     host_.setStatusLine(kTesting);
     host_.setMainWindowEnabled(false);

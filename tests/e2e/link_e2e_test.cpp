@@ -219,3 +219,25 @@ TEST_F(LinkE2eTest, SimulateListsItsCradleFirstAndServesIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    int requestsDuringRead = -1;
+    QTimer::singleShot(150, form.get(), [&] {
+        QTest::keyClick(form.get(), Qt::Key_F4);
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        requestsDuringRead = cradle->model().requestCount();
+    });
+    form->Read1->trigger();
+    EXPECT_EQ(state(), " Read Success !");
+    EXPECT_GE(requestsDuringRead, 0);
+    EXPECT_TRUE(cradle->model().writtenAddresses().empty());
+    // Start-up probe, board check, header, serial and four blocks: nothing more.
+    EXPECT_EQ(cradle->model().requestCount(), 8);
+    EXPECT_TRUE(form->isMainWindowEnabled());
+}
+
+} // namespace

@@ -187,3 +187,22 @@ TEST_F(PagerReadVerifyTest, VerifyWithoutProgrammerEndsWithSixDots) {
     EXPECT_TRUE(host.enabled);
     EXPECT_FALSE(port.isOpen());
 }
+
+TEST_F(PagerReadVerifyTest, NoSecondOperationWhileOneRuns) {
+    startCradle();
+    host.onStatus = [this](const QString& text) {
+        if (text == "  Read Now ......") {
+            EXPECT_TRUE(operations.busy());
+            operations.Write1Click();
+            operations.Verify1Click();
+            operations.Read1Click();
+        }
+    };
+    operations.Read1Click();
+    host.onStatus = nullptr;
+    EXPECT_EQ(host.statuses,
+              QStringList({"  Target board testing ......", "  Read Version ......",
+                           "  Read Serial No. ......", "  Read Now ......", "  Ready ......"}));
+    EXPECT_TRUE(cradle->model().writtenAddresses().empty());
+    EXPECT_FALSE(operations.busy());
+}

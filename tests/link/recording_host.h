@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A main window stand-in that records what the pager operations do to it.
 class RecordingHost final : public kz::PagerHost {
 public:
@@ -27,12 +29,16 @@ public:
     int portIndex = 0;
     int loadingPasses = 0;
     int squelchPresets = 0;
+    // Runs after each status line is recorded (to act in the middle of an operation).
+    std::function<void(const QString&)> onStatus;
 
     TPagerImage& workingImage() override { return image; }
     QString startupDirectory() const override { return directory; }
     void setStatusLine(const QString& text) override {
         statuses << text;
         events << "status:" + text;
+        if (onStatus)
+            onStatus(text);
     }
     void setMainWindowEnabled(bool on) override {
         enabled = on;
