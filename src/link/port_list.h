@@ -5,7 +5,8 @@
 
 // The port table behind the "COM Port" list: entry i is the port of list position i.
 //
-// The system's serial ports come sorted by name (ttyACM0, ttyS0, ttyUSB0). When the system lists
+// The system's serial ports come sorted by name, and ports of one kind by number (ttyACM0,
+// ttyS0, ttyS2, ttyS10, ttyUSB0). When the system lists
 // none, the table falls back to COM1 .. COM16 (on Unix /dev/ttyS0 .. /dev/ttyS15). Ports named
 // on the command line (and the simulated cradle's port) come first, in the order given. The
 // table holds at most 256 entries.

@@ -4,11 +4,14 @@
 #include "port_opening.h"
 #include "pty_cradle.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -114,4 +117,19 @@ TEST(CommPort, WriteOnACutLineIsAPortErrorAndClosesThePort) {
         code = codeOf([&] { port.write(QByteArray(18, 'x')); });
     EXPECT_EQ(code, ECommError::WriteFailed);
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST(CommPort, LineGoneWhileIdleClosesThePortWithoutSpinning) {
+    kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
+    ASSERT_TRUE(cradle.start());
+    TCommPort port;
+    port.openWithSettings(9600, cradle.portPath(), 1); // as a bench test leaves it
+    cradle.stop();
+    const std::clock_t cpu = std::clock();
+    QElapsedTimer clock;
+    clock.start();
+    while (port.isOpen() && clock.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.2);
 }

@@ -10,6 +10,13 @@ TEST(PortList, SystemPortsSortedByName) {
               QStringList({"ttyACM0", "ttyACM1", "ttyS0", "ttyUSB0"}));
 }
 
+TEST(PortList, PortsOfOneKindByNumber) {
+    EXPECT_EQ(buildPortNames({"ttyUSB10", "ttyS1", "ttyUSB2", "ttyS0", "ttyUSB1"}, {}),
+              QStringList({"ttyS0", "ttyS1", "ttyUSB1", "ttyUSB2", "ttyUSB10"}));
+    EXPECT_EQ(buildPortNames({"COM12", "COM1", "COM3"}, {}),
+              QStringList({"COM1", "COM3", "COM12"}));
+}
+
 TEST(PortList, FallsBackToComOneToSixteen) {
     const QStringList names = buildPortNames({}, {});
     ASSERT_EQ(names.size(), 16);
