@@ -20,9 +20,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
         QStringLiteral("Run a simulated programmer cradle and list its port first."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Also list the serial port at <path>."),
-                                  QStringLiteral("path"));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Also list the serial port at <path> (may be given more than once)."),
+        QStringLiteral("path"));
     parser.addOption(simulate);
     parser.addOption(port);
     parser.process(app);

@@ -5,6 +5,7 @@
 #include "file_commands.h"
 #include "file_host.h"
 #include "help_window.h"
+#include "main_window_link.h"
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
@@ -34,6 +35,8 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     form3_ = new TForm3(this);
     aboutBox_ = new TAboutBox(this);
     frmHelp_ = new TfrmHelp(this);
+    // The serial port lives from before the first show to the end (it closes with the window).
+    link_ = new TForm1Link(*this, options_);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
@@ -83,7 +86,10 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
+    link_->buildPortList();
     form3_->show();
+    // Probes every listed port; a found one is selected and stays open, none is told once.
+    link_->startUpSearch();
     form3_->close();
     edtNull->setFocus();
     fileCommands_->loadDefaultTable();
@@ -160,6 +166,7 @@ void TForm1::PageControl1Change() {
 }
 
 void TForm1::Close1Click() {
+    link_->closePort();
     close();
 }
 
@@ -177,6 +184,7 @@ void TForm1::bringToFront() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // Closing is never refused.
+    // Closing is never refused; an open port is closed first.
+    link_->closePort();
     event->accept();
 }

@@ -27,6 +27,7 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
+class TForm1Link;
 namespace kz {
 class FileCommands;
 class TimingUnitCaptions;
@@ -72,6 +73,8 @@ public:
     TForm3* splashWindow() const { return form3_; }
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
+    // Serial port, pager operations and bench strip.
+    TForm1Link* pagerLink() const { return link_; }
     kz::TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
     kz::FileCommands& fileCommands() { return *fileCommands_; }
     FileHost& fileHost() { return *fileHost_; }
@@ -161,6 +164,7 @@ private:
     TForm3* form3_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
+    TForm1Link* link_ = nullptr;
     std::unique_ptr<kz::TimingUnitCaptions> timingUnits_;
     std::unique_ptr<FileHost> fileHost_;
     std::unique_ptr<kz::FileCommands> fileCommands_;

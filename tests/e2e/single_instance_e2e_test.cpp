@@ -45,14 +45,15 @@ TEST(SingleInstanceProgram, SecondStartEndsAndLeavesTheFirstRunning) {
     QProcess first;
     first.setProcessEnvironment(env);
     first.setWorkingDirectory(dir.path());
-    first.start(KZ904_EXE, {});
+    // The simulated cradle answers the start-up search, so no real serial port is touched.
+    first.start(KZ904_EXE, {"--simulate"});
     ASSERT_TRUE(first.waitForStarted(5000));
     ASSERT_TRUE(waitUntilListening("KZ904 V1.0.8", 10000));
 
     QProcess second;
     second.setProcessEnvironment(env);
     second.setWorkingDirectory(dir.path());
-    second.start(KZ904_EXE, {});
+    second.start(KZ904_EXE, {"--simulate"});
     ASSERT_TRUE(second.waitForStarted(5000));
     const bool ended = second.waitForFinished(10000);
     EXPECT_TRUE(ended);

@@ -56,6 +56,7 @@ TEST(AboutBox, HoverMakesTheLinkBoldAndLeavingKeepsItUnderlinedOnly) {
 TEST(AboutBox, AboutMenuShowsTheBoxModallyAndOkClosesIt) {
     QTemporaryDir dir;
     StartOptions options;
+    options.systemPorts = QStringList(); // no serial hardware in tests
     options.startupDirectory = dir.path();
     TForm1 form(options);
     form.show();

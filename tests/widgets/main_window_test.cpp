@@ -25,6 +25,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
         StartOptions options;
+        options.systemPorts = QStringList(); // no serial hardware in tests
         options.startupDirectory = dir.path();
         form = std::make_unique<TForm1>(options);
     }

@@ -13,6 +13,7 @@ class ProgressWindowTest : public ::testing::Test {
 protected:
     ProgressWindowTest() {
         StartOptions options;
+        options.systemPorts = QStringList(); // no serial hardware in tests
         options.startupDirectory = dir.path();
         form = std::make_unique<TForm1>(options);
         progress = form->progressWindow();

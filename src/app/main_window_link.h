@@ -1,0 +1,76 @@
+#pragma once
+
+#include "bench_commands.h"
+#include "comm_port.h"
+#include "pager_host.h"
+#include "pager_operations.h"
+#include "start_options.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class TForm1;
+
+namespace kz::sim {
+class PtyCradle;
+}
+
+// The main window's side of the programmer link: it owns the serial port, the pager operations
+// and the bench strip, connects the Pager menu and the bench buttons, and shows what the
+// operations report in TForm1's controls, progress window and status line. With --simulate it
+// also runs a simulated cradle whose port comes first in the list.
+class TForm1Link final : public QObject, public kz::PagerHost {
+    Q_OBJECT
+public:
+    TForm1Link(TForm1& form, const StartOptions& options);
+    ~TForm1Link() override;
+
+    // Start-up steps of the window's first show: the port list, then (behind the splash) the
+    // board search.
+    void buildPortList();
+    void startUpSearch();
+    void closePort() { port_.close(); }
+
+    kz::PagerOperations& operations() { return operations_; }
+    TCommPort& port() { return port_; }
+    // The simulated cradle of --simulate, or nullptr.
+    kz::sim::PtyCradle* simulatedCradle() const { return cradle_.get(); }
+
+    // Squelch presets of the frequency band; the page that owns them installs this.
+    void setSquelchPresetsHook(std::function<void()> hook) { squelchPresets_ = std::move(hook); }
+
+    // kz::PagerHost
+    TPagerImage& workingImage() override;
+    QString startupDirectory() const override;
+    void setStatusLine(const QString& text) override;
+    void setMainWindowEnabled(bool enabled) override;
+    void showProgress() override;
+    void closeProgress() override;
+    void setProgressState(const QString& text) override;
+    void setGaugeRange(int maximum) override;
+    void setGaugeValue(int value) override;
+    void setGaugeVisible(bool visible) override;
+    void setFirmwareText(const QString& text) override;
+    void setFirmwareVisible(bool visible) override;
+    void setSerialText(const QString& text) override;
+    int selectedPortIndex() const override;
+    void selectPortIndex(int index) override;
+    void runLoadingPass() override;
+    void applySquelchPresets() override;
+    void traceSent(const QString& byteList) override;
+    void traceReceived(const QString& byteList) override;
+
+private:
+    void connectControls();
+    void startSimulatedCradle();
+
+    TForm1& form_;
+    StartOptions options_;
+    TCommPort port_;
+    kz::PagerOperations operations_;
+    kz::BenchCommands bench_;
+    std::unique_ptr<kz::sim::PtyCradle> cradle_;
+    std::function<void()> squelchPresets_;
+};

@@ -1,0 +1,145 @@
+#include "pager_operations.h"
+
+#include "comm_port.h"
+#include "link_frames.h"
+#include "message_service.h"
+#include "pager_host.h"
+#include "pager_image.h"
+#include "port_opening.h"
+#include "serial_prefixes.h"
+
+#include <algorithm>
+
+namespace kz {
+
+PagerOperations::PagerOperations(TCommPort& port, PagerHost& host)
+    : port_(port), host_(host), link_(port, *this) {}
+
+QString PagerOperations::boardNotRespondingText() {
+    return QStringLiteral("The Board is not responding ! \nPlease check your programer ready "
+                          "\nand COM port connect properly !");
+}
+
+QString PagerOperations::selectedPortName() const {
+    const int index = host_.selectedPortIndex();
+    return index >= 0 && index < portNames_.size() ? portNames_.at(index) : QString();
+}
+
+bool PagerOperations::openSelectedPort() {
+    return openPortWithMessages(port_, selectedPortName());
+}
+
+void PagerOperations::frameSent(const QByteArray& frame) {
+    host_.traceSent(frames::traceText(frame));
+}
+
+void PagerOperations::replyReceived(const QByteArray& reply) {
+    host_.traceReceived(frames::traceText(reply));
+}
+
+void PagerOperations::progressTotalChanged(int total) {
+    setGauge(total);
+}
+
+void PagerOperations::setGaugeRange(int maximum) {
+    gaugeMax_ = maximum;
+    host_.setGaugeRange(maximum);
+    gaugeValue_ = std::clamp(gaugeValue_, 0, gaugeMax_);
+}
+
+void PagerOperations::setGauge(int value) {
+    // The gauge clamps: a total beyond the range shows a full bar.
+    gaugeValue_ = std::clamp(value, 0, gaugeMax_);
+    host_.setGaugeValue(gaugeValue_);
+}
+
+bool PagerOperations::probe(const QString& portName) {
+    link_.setBoardCheckMode(true);
+    bool answered = false;
+    try {
+        // An empty entry of the port table fails at once: there is nothing to open.
+        port_.openWithSettings(9600, portName, 1);
+        port_.purge();
+        std::uint8_t none = 0;
+        answered = link_.read(frames::kPagerUnit, 0, 0, &none);
+    } catch (const ECommError&) {
+        port_.close();
+    }
+    link_.setBoardCheckMode(false);
+    return answered;
+}
+
+bool PagerOperations::boardCheck() {
+    return probe(selectedPortName());
+}
+
+bool PagerOperations::boardSearch() {
+    for (int i = 0; i < portNames_.size(); ++i) {
+        if (probe(portNames_.at(i))) {
+            host_.selectPortIndex(i);
+            return true;
+        }
+        port_.close();
+    }
+    return false;
+}
+
+void PagerOperations::startUpSearch() {
+    if (!boardSearch()) {
+        port_.close();
+        warn(boardNotRespondingText());
+    }
+}
+
+QString PagerOperations::firmwareText(const QByteArray& header) const {
+    const auto digit = [&](int i) {
+        return static_cast<int>(static_cast<std::uint8_t>(header[i]));
+    };
+    return QString::asprintf("FirmVer. %d.%d.%d", digit(12), digit(13), digit(14));
+}
+
+void PagerOperations::failureEnd(const QString& message, const QString& status,
+                                 bool progressShown) {
+    port_.close();
+    warn(message);
+    host_.setStatusLine(status);
+    if (progressShown) {
+        setGauge(0);
+        host_.closeProgress();
+    }
+    host_.setMainWindowEnabled(true);
+}
+
+void PagerOperations::boardCheckFailed(const QString& status) {
+    port_.close();
+    warn(boardNotRespondingText());
+    host_.setStatusLine(status);
+    host_.setMainWindowEnabled(true);
+}
+
+PagerOperations::Intake PagerOperations::serialIntake() {
+    host_.setProgressState(QStringLiteral("Read Serial No. ..."));
+    host_.setStatusLine(QStringLiteral("  Read Serial No. ......"));
+    QByteArray block(16, char(0xFF));
+    if (!link_.read(frames::kPagerUnit, PagerField::serialNumber, 16,
+                    reinterpret_cast<std::uint8_t*>(block.data())))
+        return Intake::ReadFailed;
+    if (block == QByteArray(16, char(0xFF)))
+        return Intake::Accepted; // no serial number: nothing to take over
+    const std::uint16_t sum = frames::sum16(block, 0, 14);
+    const int stored =
+        static_cast<std::uint8_t>(block[14]) << 8 | static_cast<std::uint8_t>(block[15]);
+    if (sum != stored)
+        return Intake::ChecksumError;
+    host_.workingImage().replace(
+        std::span(reinterpret_cast<const std::uint8_t*>(block.constData()), 16),
+        PagerField::serialNumber);
+    const QByteArray serial = block.left(14);
+    const qsizetype end = serial.indexOf('\0');
+    host_.setSerialText(QString::fromLatin1(end < 0 ? serial : serial.left(end)));
+    serialPrefixFlag_ = hasKnownSerialPrefix(block);
+    host_.applySquelchPresets();
+    return Intake::Accepted;
+}
+
+} // namespace kz

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "programmer_link.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class TCommPort;
+
+namespace kz {
+
+class PagerHost;
+
+// The operations that move the pager's memory between the programmer cradle and the working
+// image: the board check before each of them, the board search at start-up, Write, Read and
+// Verify. Each disables the main window, reports through the host's progress window and status
+// line, and ends with the port closed and the main window enabled, on every path.
+class PagerOperations final : public LinkObserver {
+public:
+    PagerOperations(TCommPort& port, PagerHost& host);
+
+    TCommPort& port() { return port_; }
+    ProgrammerLink& link() { return link_; }
+    PagerHost& host() { return host_; }
+
+    // The port table behind the "COM Port" list.
+    const QStringList& portNames() const { return portNames_; }
+    void setPortNames(const QStringList& names) { portNames_ = names; }
+    QString selectedPortName() const;
+    // Opens the port chosen in the list, telling the user when that fails.
+    bool openSelectedPort();
+
+    // Set by the serial intake when the pager's serial number has a known prefix; the squelch
+    // presets read it.
+    bool serialPrefixFlag() const { return serialPrefixFlag_; }
+    void setSerialPrefixFlag(bool on) { serialPrefixFlag_ = on; }
+
+    // True while an operation runs (the bench buttons are unavailable then).
+    bool busy() const { return busy_; }
+
+    // Probes the selected port for an answering programmer; the port stays open.
+    bool boardCheck();
+    // Probes every listed port; an answering one is selected and left open.
+    bool boardSearch();
+    // Start-up: the board search, and the message once when no programmer answers.
+    void startUpSearch();
+
+    void Write1Click();
+    void Read1Click();
+    void Verify1Click();
+
+    // LinkObserver
+    void frameSent(const QByteArray& frame) override;
+    void replyReceived(const QByteArray& reply) override;
+    void progressTotalChanged(int total) override;
+
+    static QString boardNotRespondingText();
+
+private:
+    enum class Intake { Accepted, ReadFailed, ChecksumError };
+    friend class OperationScope;
+
+    bool probe(const QString& portName);
+    Intake serialIntake();
+    QString firmwareText(const QByteArray& header) const;
+    // Close the port, message, status line, then (when the progress window is up) gauge to 0
+    // and close it, and enable the main window.
+    void failureEnd(const QString& message, const QString& status, bool progressShown);
+    void boardCheckFailed(const QString& status);
+
+    void setGaugeRange(int maximum);
+    void setGauge(int value);
+    void writeErrorDump(const QByteArray& buffer);
+    // Reads four 128-byte blocks into `buffer` (read) or compares them with the working image
+    // (read back); the gauge follows each block. Returns whether every block succeeded.
+    bool transferFourBlocks(QByteArray* buffer);
+
+    TCommPort& port_;
+    PagerHost& host_;
+    ProgrammerLink link_;
+    QStringList portNames_;
+    bool serialPrefixFlag_ = false;
+    bool busy_ = false;
+    int gaugeMax_ = 100;
+    int gaugeValue_ = 0;
+};
+
+} // namespace kz

@@ -1,0 +1,243 @@
+// The programmer link end to end: the real main window against a simulated cradle on a
+// pseudo-terminal.
+#include "comm_port.h"
+#include "cradle_memory.h"
+#include "link_frames.h"
+#include "main_window.h"
+#include "main_window_link.h"
+#include "message_recorder.h"
+#include "progress_window.h"
+#include "pty_cradle.h"
+#include "splash_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBoardText = "The Board is not responding ! \nPlease check your programer ready "
+                           "\nand COM port connect properly !";
+
+class LinkE2eTest : public ::testing::Test {
+protected:
+    void startCradle(TPagerImage memory = kz::sim::defaultCradleMemory(),
+                     const kz::sim::CradleFaults& faults = {}) {
+        cradle = std::make_unique<kz::sim::PtyCradle>(memory);
+        cradle->model().setFaults(faults);
+        ASSERT_TRUE(cradle->start());
+    }
+
+    // Builds and shows the main window with `ports` listed; the first show searches them.
+    void showWindow(QStringList ports, bool simulate = false) {
+        StartOptions options;
+        options.startupDirectory = dir.path();
+        options.systemPorts = QStringList();
+        options.extraPorts = ports;
+        options.simulate = simulate;
+        form = std::make_unique<TForm1>(options);
+        form->pagerLink()->operations().link().setTiming({2, 5, 101});
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    TCommPort& port() { return form->pagerLink()->port(); }
+    TPagerImage pager() const { return cradle->model().memory(); }
+    QString state() const { return form->progressWindow()->state(); }
+
+    QTemporaryDir dir;
+    MessageRecorder recorder;
+    std::unique_ptr<kz::sim::PtyCradle> cradle;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(LinkE2eTest, StartUpFindsTheCradleAndKeepsItsPortOpen) {
+    startCradle();
+    showWindow({"/dev/kz904-missing", cradle->portPath()});
+    EXPECT_EQ(form->cboPort->count(), 2);
+    EXPECT_EQ(form->cboPort->currentIndex(), 1);
+    EXPECT_TRUE(port().isOpen());
+    EXPECT_TRUE(recorder.messages().empty());
+    EXPECT_FALSE(form->splashWindow()->isVisible());
+    EXPECT_TRUE(form->edtNull->hasFocus());
+    EXPECT_EQ(form->memSend->toPlainText(),
+              kz::frames::traceText(kz::frames::readRequest(0x33, 0, 0)));
+    form->close();
+    EXPECT_FALSE(port().isOpen()); // closing the window closes the port
+}
+
+TEST_F(LinkE2eTest, StartUpWithoutProgrammerTellsOnce) {
+    kz::sim::CradleFaults silent;
+    silent.silentAfter = 0;
+    startCradle(kz::sim::defaultCradleMemory(), silent);
+    showWindow({cradle->portPath(), "/dev/kz904-missing"});
+    EXPECT_EQ(recorder.texts(), QStringList({kBoardText}));
+    EXPECT_EQ(form->cboPort->currentIndex(), 0);
+    EXPECT_FALSE(port().isOpen());
+    EXPECT_TRUE(form->isMainWindowEnabled());
+}
+
+TEST_F(LinkE2eTest, ReadWriteVerifyThroughTheMenu) {
+    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::setFirmware(memory, 3, 0, 7);
+    kz::sim::setSerialNumber(memory, "948GH3d0013042");
+    memory.storeImageSum();
+    startCradle(memory);
+    showWindow({cradle->portPath()});
+
+    form->Read1->trigger();
+    EXPECT_EQ(form->image(), memory);
+    EXPECT_EQ(state(), " Read Success !");
+    EXPECT_EQ(form->status(), "  Ready ......");
+    EXPECT_TRUE(form->lblVersion->isVisible());
+    EXPECT_EQ(form->lblVersion->text(), "FirmVer. 3.0.7");
+    EXPECT_EQ(form->edtSerialNo->text(), "948GH3d0013042");
+    EXPECT_TRUE(form->pagerLink()->operations().serialPrefixFlag());
+    EXPECT_TRUE(form->isMainWindowEnabled());
+    EXPECT_FALSE(form->progressWindow()->isVisible());
+    EXPECT_FALSE(port().isOpen());
+    const QString received = form->memRec->toPlainText();
+    EXPECT_GT(received.count(','), 4 * 143);
+
+    form->image().setByte(100, 0x5A);
+    form->Write1->trigger();
+    EXPECT_EQ(state(), " Write Success !");
+    EXPECT_EQ(form->status(), "  Ready ......");
+    EXPECT_EQ(pager().byte(100), 0x5A);
+    EXPECT_EQ(pager(), form->image());
+    EXPECT_EQ(form->image().byte(511), 0x08);
+    EXPECT_TRUE(form->memRec->toPlainText().startsWith(received)); // the receive memo grows
+
+    form->Verify1->trigger();
+    EXPECT_EQ(state(), " Verify Success !");
+    EXPECT_EQ(form->status(), "  Ready ......");
+    EXPECT_TRUE(form->isMainWindowEnabled());
+    EXPECT_FALSE(port().isOpen());
+    EXPECT_TRUE(recorder.messages().empty());
+}
+
+TEST_F(LinkE2eTest, DamagedImageIsDumpedAndNotShown) {
+    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::breakImageSum(memory, false);
+    startCradle(memory);
+    showWindow({cradle->portPath()});
+    const TPagerImage before = form->image();
+    form->Read1->trigger();
+    EXPECT_EQ(state(), "Checksum Error !");
+    EXPECT_EQ(form->status(), "  Ready ......");
+    EXPECT_TRUE(std::equal(before.bytes().begin() + 16, before.bytes().end(),
+                           form->image().bytes().begin() + 16));
+    QFile dump(QDir(dir.path()).filePath("errtbl.tbl"));
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
+    EXPECT_EQ(dump.size(), 1024);
+}
+
+TEST_F(LinkE2eTest, SerialChecksumErrorIsToldWithFiveDots) {
+    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::setSerialNumber(memory, "A1", false);
+    startCradle(memory);
+    showWindow({cradle->portPath()});
+    form->Write1->trigger();
+    EXPECT_EQ(recorder.texts(), QStringList({"Serial No. Checksum Error !"}));
+    EXPECT_EQ(form->status(), "  Ready .....");
+    EXPECT_TRUE(form->isMainWindowEnabled());
+    EXPECT_FALSE(form->progressWindow()->isVisible());
+    EXPECT_FALSE(port().isOpen());
+    EXPECT_TRUE(cradle->model().writtenAddresses().empty());
+}
+
+TEST_F(LinkE2eTest, CradleGoneMidWriteLeavesTheWindowUsable) {
+    kz::sim::CradleFaults faults;
+    // Start-up probe, board check, version, header, serial, block 0 and its read-back; the
+    // line goes when block 32 is sent.
+    faults.disconnectAfter = 7;
+    startCradle(kz::sim::defaultCradleMemory(), faults);
+    showWindow({cradle->portPath()});
+    form->Write1->trigger();
+    EXPECT_TRUE(cradle->disconnected());
+    EXPECT_EQ(state(), " Write Fail !");
+    EXPECT_EQ(form->status(), "  Ready ......");
+    EXPECT_TRUE(form->isMainWindowEnabled());
+    EXPECT_FALSE(form->progressWindow()->isVisible());
+    EXPECT_FALSE(port().isOpen());
+}
+
+TEST_F(LinkE2eTest, BenchStripSendsItsFramesAndIsIdleDuringOperations) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    port().close();
+    form->cboChannel->setCurrentIndex(1);
+    form->cboCall->setCurrentIndex(10);
+    QTest::mouseClick(form->btnAlertTestOn, Qt::LeftButton);
+    QTest::mouseClick(form->btnVibratorOn, Qt::LeftButton);
+    EXPECT_TRUE(port().isOpen());
+    QElapsedTimer clock;
+    clock.start();
+    while (cradle->model().benchFrames().size() < 3 && clock.elapsed() < 2000)
+        QTest::qWait(5);
+    const std::array<std::uint8_t, 3> zero{};
+    const std::array<std::uint8_t, 3> alert{2, 11, 0};
+    EXPECT_EQ(cradle->model().benchFrames(),
+              std::vector<QByteArray>({kz::frames::benchCommand(0x3B, 4, zero),
+                                       kz::frames::benchCommand(0x3B, 3, alert),
+                                       kz::frames::benchCommand(0x3B, 1, zero)}));
+
+    // A click while Verify runs does nothing.
+    bool enabledDuringVerify = true;
+    QTimer::singleShot(100, form.get(), [&] {
+        enabledDuringVerify = form->btnVibratorOFF->isEnabled();
+        QTest::mouseClick(form->btnVibratorOFF, Qt::LeftButton);
+    });
+    form->Verify1->trigger();
+    EXPECT_FALSE(enabledDuringVerify);
+    EXPECT_EQ(cradle->model().benchFrames().size(), 3u);
+}
+
+TEST_F(LinkE2eTest, SimulateListsItsCradleFirstAndServesIt) {
+    showWindow({"/dev/kz904-extra"}, true);
+    kz::sim::PtyCradle* simulated = form->pagerLink()->simulatedCradle();
+    ASSERT_NE(simulated, nullptr);
+    EXPECT_EQ(form->cboPort->itemText(0), simulated->portPath());
+    EXPECT_EQ(form->cboPort->itemText(1), "/dev/kz904-extra");
+    EXPECT_EQ(form->cboPort->currentIndex(), 0);
+    EXPECT_TRUE(recorder.messages().empty());
+    form->Read1->trigger();
+    EXPECT_EQ(state(), " Read Success !");
+    EXPECT_EQ(form->image(), simulated->model().memory());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    int requestsDuringRead = -1;
+    QTimer::singleShot(150, form.get(), [&] {
+        QTest::keyClick(form.get(), Qt::Key_F4);
+        QTest::keyClick(form.get(), Qt::Key_F2);
+        requestsDuringRead = cradle->model().requestCount();
+    });
+    form->Read1->trigger();
+    EXPECT_EQ(state(), " Read Success !");
+    EXPECT_GE(requestsDuringRead, 0);
+    EXPECT_TRUE(cradle->model().writtenAddresses().empty());
+    // Start-up probe, board check, header, serial and four blocks: nothing more.
+    EXPECT_EQ(cradle->model().requestCount(), 8);
+    EXPECT_TRUE(form->isMainWindowEnabled());
+}
+
+} // namespace
