@@ -6,6 +6,7 @@
 #include "start_options.h"
 
 #include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     KzApplication app(argc, argv);
@@ -43,6 +44,9 @@ int main(int argc, char* argv[]) {
     TForm1 form1(options);
     messageBoxes.setParent(&form1);
     QObject::connect(&guard, &SingleInstance::activationRequested, &form1, &TForm1::bringToFront);
+    // Centred on the desktop.
+    if (const QScreen* screen = form1.screen())
+        form1.move(screen->availableGeometry().center() - form1.rect().center());
     form1.show();
     const int result = app.exec();
     kz::installMessageService(nullptr);
