@@ -63,6 +63,10 @@ private:
 
     bool probe(const QString& portName);
     Intake serialIntake();
+    // Reads the header block into the working image and shows the firmware version, then runs
+    // the serial intake. On a failure it ends the operation (message, five-dot status, progress
+    // window closed) and returns false.
+    bool takeHeaderAndSerial();
     QString firmwareText(const QByteArray& header) const;
     // Close the port, message, status line, then (when the progress window is up) gauge to 0
     // and close it, and enable the main window.
