@@ -110,11 +110,10 @@ bool ProgrammerLink::readBack(std::span<const std::uint8_t> image, int address, 
 
 bool ProgrammerLink::command(std::uint8_t unit, std::uint8_t command,
                              std::span<const std::uint8_t> params) {
-    const QByteArray frame = frames::benchCommand(unit, command, params);
-    if (!port_.isOpen())
-        return false;
-    send(frame);
-    return port_.isOpen();
+    // Traced like every frame; on a closed port (it could not be opened) nothing goes out.
+    const bool wasOpen = port_.isOpen();
+    send(frames::benchCommand(unit, command, params));
+    return wasOpen && port_.isOpen();
 }
 
 void ProgrammerLink::pause(int ms) {
