@@ -132,6 +132,7 @@ PagerOperations::Intake PagerOperations::serialIntake() {
     if (!link_.read(frames::kPagerUnit, PagerField::serialNumber, 16,
                     reinterpret_cast<std::uint8_t*>(block.data())))
         return Intake::ReadFailed;
+    pagerSerialBlock_ = block;
     if (block == QByteArray(16, char(0xFF)))
         return Intake::Accepted; // no serial number: nothing to take over
     const std::uint16_t sum = frames::sum16(block, 0, 14);

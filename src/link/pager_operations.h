@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class TCommPort;
+class TPagerImage;
 
 namespace kz {
 
@@ -73,6 +74,10 @@ private:
     void failureEnd(const QString& message, const QString& status, bool progressShown);
     void boardCheckFailed(const QString& status);
 
+    // Stores in `image` the image sum over the bytes the pager holds after a Write: the image
+    // with the pager's own serial-number block.
+    void storeImageSumAsThePagerHoldsIt(TPagerImage& image) const;
+
     void setGaugeRange(int maximum);
     void setGauge(int value);
     void writeErrorDump(const QByteArray& buffer);
@@ -85,6 +90,8 @@ private:
     ProgrammerLink link_;
     QStringList portNames_;
     bool serialPrefixFlag_ = false;
+    // The serial-number block (416..431) the last serial intake read from the pager.
+    QByteArray pagerSerialBlock_;
     bool busy_ = false;
     int gaugeMax_ = 100;
     int gaugeValue_ = 0;

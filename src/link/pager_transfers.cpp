@@ -78,6 +78,16 @@ bool PagerOperations::takeHeaderAndSerial() {
     return false;
 }
 
+void PagerOperations::storeImageSumAsThePagerHoldsIt(TPagerImage& image) const {
+    // The sum covers bytes 16..495, the serial-number block among them. Write never sends that
+    // block, so the pager keeps the one the intake read from it; the sum the pager gets must
+    // cover that block, or every later Read of the pager fails on its image sum. When the
+    // intake took the pager's serial number over (or both are blank) this is the plain sum.
+    TPagerImage asStored = image;
+    asStored.replace(spanOf(pagerSerialBlock_), PagerField::serialNumber);
+    image.setWord16(PagerField::imageSum, asStored.computeImageSum());
+}
+
 void PagerOperations::Write1Click() {
     if (busy_)
         return; // a key that reached us while another operation waits for the programmer
@@ -119,7 +129,7 @@ void PagerOperations::Write1Click() {
     host_.setGaugeVisible(true);
     host_.setProgressState(QStringLiteral("Write Now ......"));
     host_.setStatusLine(QStringLiteral("  Write Now ......"));
-    image.storeImageSum();
+    storeImageSumAsThePagerHoldsIt(image);
     purgeQuietly(port_);
 
     enum class Result { Success, WriteFailure, VerifyFailure } result = Result::Success;

@@ -225,6 +225,25 @@ TEST_F(PagerReadVerifyTest, VerifyAfterWriteStillSeesTheSerialBlock) {
     EXPECT_EQ(host.states.last(), "  Verify Fail !");
 }
 
+TEST_F(PagerReadVerifyTest, PagerWithoutSerialReadsBackAfterAWrite) {
+    // The editor's image carries a serial number the pager does not have (a refused barcode
+    // run leaves one, a table file of another pager brings one). Write leaves the pager's
+    // serial-number block alone, so the image sum it stores must cover the pager's block.
+    startCradle(); // serial block all 0xFF
+    host.image.setText(416, "948GH3d0012999");
+    host.image.storeSerialSum();
+
+    operations.Write1Click();
+    ASSERT_EQ(host.states.last(), " Write Success !");
+    EXPECT_TRUE(pager().imageSumMatches());
+    EXPECT_EQ(pager().storedImageSum(), host.image.storedImageSum());
+
+    operations.Read1Click();
+    EXPECT_EQ(host.states.last(), " Read Success !");
+    EXPECT_TRUE(errorDump().isEmpty());
+    EXPECT_EQ(host.image, pager());
+}
+
 TEST_F(PagerReadVerifyTest, VerifyWithoutProgrammerEndsWithSixDots) {
     kz::sim::CradleFaults silent;
     silent.silentAfter = 0;
