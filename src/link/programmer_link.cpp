@@ -120,10 +120,16 @@ void ProgrammerLink::pause(int ms) {
     // The clock is read once; the loop sleeps in the event dispatcher between messages.
     const QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
+        const auto rest = std::max<qint64>(1, deadline.remainingTime());
         QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())), &loop,
-                           &QEventLoop::quit);
-        loop.exec();
+        QTimer::singleShot(static_cast<int>(rest), &loop, &QEventLoop::quit);
+        if (loop.exec() < 0) {
+            // The application is quitting (its window was closed during an operation) and no
+            // event loop runs any more: wait out the rest instead of spinning.
+            QCoreApplication::processEvents();
+            QThread::msleep(
+                static_cast<unsigned long>(std::max<qint64>(0, deadline.remainingTime())));
+        }
     }
 }
 
