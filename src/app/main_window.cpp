@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 
 TForm1::TForm1(StartOptions options, QWidget* parent)
@@ -139,6 +140,10 @@ QString TForm1::status() const {
 void TForm1::setMainWindowEnabled(bool enabled) {
     centralWidget()->setEnabled(enabled);
     menuBar()->setEnabled(enabled);
+    // Window shortcuts belong to the window itself, which stays enabled: F9 would open a tone
+    // table (and change the working image) in the middle of a transfer.
+    if (auto* f9 = findChild<QShortcut*>(QStringLiteral("FormShortCutF9")))
+        f9->setEnabled(enabled);
 }
 
 bool TForm1::isMainWindowEnabled() const {

@@ -3,6 +3,7 @@
 #include "comm_port.h"
 #include "link_frames.h"
 #include "message_service.h"
+#include "operation_scope.h"
 #include "pager_host.h"
 #include "pager_image.h"
 #include "port_opening.h"
@@ -85,10 +86,17 @@ bool PagerOperations::boardSearch() {
 }
 
 void PagerOperations::startUpSearch() {
+    // The search waits for each port with window messages flowing and the main window already
+    // on screen: it counts as a running operation, so that a Pager command or a bench button
+    // meanwhile does not reopen the port under the probe.
+    if (busy_)
+        return;
+    OperationScope scope(*this);
     if (!boardSearch()) {
         port_.close();
         warn(boardNotRespondingText());
     }
+    scope.ended();
 }
 
 QString PagerOperations::firmwareText(const QByteArray& header) const {
@@ -124,6 +132,7 @@ PagerOperations::Intake PagerOperations::serialIntake() {
     if (!link_.read(frames::kPagerUnit, PagerField::serialNumber, 16,
                     reinterpret_cast<std::uint8_t*>(block.data())))
         return Intake::ReadFailed;
+    pagerSerialBlock_ = block;
     if (block == QByteArray(16, char(0xFF)))
         return Intake::Accepted; // no serial number: nothing to take over
     const std::uint16_t sum = frames::sum16(block, 0, 14);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class TCommPort;
+class TPagerImage;
 
 namespace kz {
 
@@ -63,11 +64,19 @@ private:
 
     bool probe(const QString& portName);
     Intake serialIntake();
+    // Reads the header block into the working image and shows the firmware version, then runs
+    // the serial intake. On a failure it ends the operation (message, five-dot status, progress
+    // window closed) and returns false.
+    bool takeHeaderAndSerial();
     QString firmwareText(const QByteArray& header) const;
     // Close the port, message, status line, then (when the progress window is up) gauge to 0
     // and close it, and enable the main window.
     void failureEnd(const QString& message, const QString& status, bool progressShown);
     void boardCheckFailed(const QString& status);
+
+    // Stores in `image` the image sum over the bytes the pager holds after a Write: the image
+    // with the pager's own serial-number block.
+    void storeImageSumAsThePagerHoldsIt(TPagerImage& image) const;
 
     void setGaugeRange(int maximum);
     void setGauge(int value);
@@ -81,6 +90,8 @@ private:
     ProgrammerLink link_;
     QStringList portNames_;
     bool serialPrefixFlag_ = false;
+    // The serial-number block (416..431) the last serial intake read from the pager.
+    QByteArray pagerSerialBlock_;
     bool busy_ = false;
     int gaugeMax_ = 100;
     int gaugeValue_ = 0;

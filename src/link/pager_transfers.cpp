@@ -51,6 +51,43 @@ std::span<const std::uint8_t> spanOf(const QByteArray& array) {
 
 } // namespace
 
+bool PagerOperations::takeHeaderAndSerial() {
+    QByteArray header(kHeaderSize, '\0');
+    if (!link_.read(frames::kPagerUnit, 0, kHeaderSize, bytesOf(header))) {
+        host_.setFirmwareVisible(false);
+        host_.setFirmwareText(QString());
+        failureEnd(QStringLiteral("Read Firmware Version Fail !"), kReadyAfterFailure, true);
+        return false;
+    }
+    // The pager's own header (firmware version, channel marks) replaces the editor's.
+    host_.setFirmwareText(firmwareText(header));
+    host_.setFirmwareVisible(true);
+    host_.workingImage().replace(spanOf(header), 0);
+    setGauge(0);
+
+    switch (serialIntake()) {
+    case Intake::Accepted:
+        return true;
+    case Intake::ReadFailed:
+        failureEnd(QStringLiteral("Read Serial No. Fail !"), kReadyAfterFailure, true);
+        return false;
+    case Intake::ChecksumError:
+        failureEnd(QStringLiteral("Serial No. Checksum Error !"), kReadyAfterFailure, true);
+        return false;
+    }
+    return false;
+}
+
+void PagerOperations::storeImageSumAsThePagerHoldsIt(TPagerImage& image) const {
+    // The sum covers bytes 16..495, the serial-number block among them. Write never sends that
+    // block, so the pager keeps the one the intake read from it; the sum the pager gets must
+    // cover that block, or every later Read of the pager fails on its image sum. When the
+    // intake took the pager's serial number over (or both are blank) this is the plain sum.
+    TPagerImage asStored = image;
+    asStored.replace(spanOf(pagerSerialBlock_), PagerField::serialNumber);
+    image.setWord16(PagerField::imageSum, asStored.computeImageSum());
+}
+
 void PagerOperations::Write1Click() {
     if (busy_)
         return; // a key that reached us while another operation waits for the programmer
@@ -84,35 +121,15 @@ void PagerOperations::Write1Click() {
     host_.setGaugeVisible(false);
     host_.setProgressState(kReadVersionState);
     host_.setStatusLine(kReadVersionStatus);
-    QByteArray header(kHeaderSize, '\0');
-    if (!link_.read(frames::kPagerUnit, 0, kHeaderSize, bytesOf(header))) {
-        host_.setFirmwareVisible(false);
-        host_.setFirmwareText(QString());
-        failureEnd(QStringLiteral("Read Firmware Version Fail !"), kReadyAfterFailure, true);
+    if (!takeHeaderAndSerial())
         return scope.ended();
-    }
-    host_.setFirmwareText(firmwareText(header));
-    host_.setFirmwareVisible(true);
-    image.replace(spanOf(header), 0);
-    setGauge(0);
-
-    switch (serialIntake()) {
-    case Intake::Accepted:
-        break;
-    case Intake::ReadFailed:
-        failureEnd(QStringLiteral("Read Serial No. Fail !"), kReadyAfterFailure, true);
-        return scope.ended();
-    case Intake::ChecksumError:
-        failureEnd(QStringLiteral("Serial No. Checksum Error !"), kReadyAfterFailure, true);
-        return scope.ended();
-    }
 
     setGaugeRange(kWriteGaugeMax);
     setGauge(0);
     host_.setGaugeVisible(true);
     host_.setProgressState(QStringLiteral("Write Now ......"));
     host_.setStatusLine(QStringLiteral("  Write Now ......"));
-    image.storeImageSum();
+    storeImageSumAsThePagerHoldsIt(image);
     purgeQuietly(port_);
 
     enum class Result { Success, WriteFailure, VerifyFailure } result = Result::Success;
@@ -189,28 +206,8 @@ void PagerOperations::Read1Click() {
     host_.setProgressState(kReadVersionState);
     host_.showProgress();
     host_.setStatusLine(kReadVersionStatus);
-    QByteArray header(kHeaderSize, '\0');
-    if (!link_.read(frames::kPagerUnit, 0, kHeaderSize, bytesOf(header))) {
-        host_.setFirmwareVisible(false);
-        host_.setFirmwareText(QString());
-        failureEnd(QStringLiteral("Read Firmware Version Fail !"), kReadyAfterFailure, true);
+    if (!takeHeaderAndSerial())
         return scope.ended();
-    }
-    image.replace(spanOf(header), 0);
-    host_.setFirmwareText(firmwareText(header));
-    host_.setFirmwareVisible(true);
-    setGauge(0);
-
-    switch (serialIntake()) {
-    case Intake::Accepted:
-        break;
-    case Intake::ReadFailed:
-        failureEnd(QStringLiteral("Read Serial No. Fail !"), kReadyAfterFailure, true);
-        return scope.ended();
-    case Intake::ChecksumError:
-        failureEnd(QStringLiteral("Serial No. Checksum Error !"), kReadyAfterFailure, true);
-        return scope.ended();
-    }
 
     setGauge(0);
     host_.setGaugeVisible(true);

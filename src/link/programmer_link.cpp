@@ -110,21 +110,26 @@ bool ProgrammerLink::readBack(std::span<const std::uint8_t> image, int address, 
 
 bool ProgrammerLink::command(std::uint8_t unit, std::uint8_t command,
                              std::span<const std::uint8_t> params) {
-    const QByteArray frame = frames::benchCommand(unit, command, params);
-    if (!port_.isOpen())
-        return false;
-    send(frame);
-    return port_.isOpen();
+    // Traced like every frame; on a closed port (it could not be opened) nothing goes out.
+    const bool wasOpen = port_.isOpen();
+    send(frames::benchCommand(unit, command, params));
+    return wasOpen && port_.isOpen();
 }
 
 void ProgrammerLink::pause(int ms) {
     // The clock is read once; the loop sleeps in the event dispatcher between messages.
     const QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
+        const auto rest = std::max<qint64>(1, deadline.remainingTime());
         QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())), &loop,
-                           &QEventLoop::quit);
-        loop.exec();
+        QTimer::singleShot(static_cast<int>(rest), &loop, &QEventLoop::quit);
+        if (loop.exec() < 0) {
+            // The application is quitting (its window was closed during an operation) and no
+            // event loop runs any more: wait out the rest instead of spinning.
+            QCoreApplication::processEvents();
+            QThread::msleep(
+                static_cast<unsigned long>(std::max<qint64>(0, deadline.remainingTime())));
+        }
     }
 }
 

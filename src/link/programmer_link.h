@@ -51,7 +51,8 @@ public:
     bool write(std::span<const std::uint8_t> image, int address, int count);
     // Reads the range again and compares it with the image.
     bool readBack(std::span<const std::uint8_t> image, int address, int count);
-    // Sends a bench command frame on an open port (the caller opens it); no reply is read.
+    // Sends a bench command frame on an open port (the caller opens it); no reply is read. The
+    // frame is traced even when the port is closed; it is then not sent and false is returned.
     bool command(std::uint8_t unit, std::uint8_t command, std::span<const std::uint8_t> params);
 
     // Waits `ms` milliseconds while processing window messages, without spinning a core.

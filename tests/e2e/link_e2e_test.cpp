@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -226,7 +227,12 @@ TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
     startCradle();
     showWindow({cradle->portPath()});
     int requestsDuringRead = -1;
+    // F9 (tone table for the marked field) is a window shortcut: it is off while the window is.
+    auto* f9 = form->findChild<QShortcut*>("FormShortCutF9");
+    ASSERT_NE(f9, nullptr);
+    bool f9DuringRead = true;
     QTimer::singleShot(150, form.get(), [&] {
+        f9DuringRead = f9->isEnabled();
         QTest::keyClick(form.get(), Qt::Key_F4);
         QTest::keyClick(form.get(), Qt::Key_F2);
         requestsDuringRead = cradle->model().requestCount();
@@ -234,6 +240,8 @@ TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
     form->Read1->trigger();
     EXPECT_EQ(state(), " Read Success !");
     EXPECT_GE(requestsDuringRead, 0);
+    EXPECT_FALSE(f9DuringRead);
+    EXPECT_TRUE(f9->isEnabled());
     EXPECT_TRUE(cradle->model().writtenAddresses().empty());
     // Start-up probe, board check, header, serial and four blocks: nothing more.
     EXPECT_EQ(cradle->model().requestCount(), 8);

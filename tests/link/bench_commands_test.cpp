@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 
+#include <functional>
+
 namespace {
 
 QByteArray bench(int command, std::array<std::uint8_t, 3> params = {}) {
@@ -46,11 +48,31 @@ TEST_F(BenchCommandsTest, AlertTestOnStopsFirst) {
     EXPECT_EQ(framesSeen(3), std::vector<QByteArray>({bench(4), bench(3, {2, 11, 0}), bench(4)}));
 }
 
-TEST_F(BenchCommandsTest, PortThatCannotOpenIsToldAndNothingSent) {
+TEST_F(BenchCommandsTest, PortThatCannotOpenIsToldOnceAndNothingSent) {
+    // The frame is still traced (the DEBUG page shows what would have gone out). Alert ON does
+    // not try its second frame after the stop frame found no port: one message, not two.
+    struct Case {
+        const char* name;
+        std::function<void(kz::BenchCommands&)> click;
+        QByteArray lastTraced;
+    };
+    const Case cases[] = {
+        {"vibrator on", [](kz::BenchCommands& s) { s.btnVibratorOnClick(1); }, bench(1)},
+        {"alert on", [](kz::BenchCommands& s) { s.btnAlertTestOnClick(3, 1, 10); }, bench(4)},
+        {"alert off", [](kz::BenchCommands& s) { s.btnAlertTestOnClick(4, 0, 0); }, bench(4)},
+    };
     startCradle();
-    operations.setPortNames({"/dev/kz904-missing"});
-    strip.btnVibratorOnClick(kz::BenchCommands::VibratorOn);
-    EXPECT_EQ(recorder.texts(), QStringList({"Error opening comm port. Port already in use?"}));
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(host.memSend.isEmpty());
+    operations.setPortNames({"/dev/kz904-missing", cradle->portPath()});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder.clear();
+        host.memSend.clear();
+        c.click(strip);
+        EXPECT_EQ(recorder.texts(), QStringList({"Error opening comm port. Port already in use?"}));
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(host.memSend, kz::frames::traceText(c.lastTraced));
+    }
+    // Nothing reached the cradle (it sits on the second, unselected port).
+    kz::ProgrammerLink::pause(100);
+    EXPECT_TRUE(cradle->model().benchFrames().empty());
 }

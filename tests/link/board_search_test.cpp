@@ -1,4 +1,7 @@
+#include "bench_commands.h"
 #include "cradle_fixture.h"
+
+#include <QTimer>
 
 TEST_F(CradleFixture, BoardSearchSelectsTheAnsweringPortAndLeavesItOpen) {
     startCradle();
@@ -32,4 +35,32 @@ TEST_F(CradleFixture, BoardCheckOpensTheSelectedPort) {
     EXPECT_FALSE(operations.boardCheck());
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(recorder.messages().empty()); // the board check shows nothing
+}
+
+TEST_F(CradleFixture, NothingElseRunsWhileTheStartUpSearchProbes) {
+    // The search waits for each port with window messages flowing, the window already on
+    // screen. A menu command or a bench button meanwhile would reopen the port under the probe.
+    kz::sim::CradleFaults silent;
+    silent.silentAfter = 0;
+    startCradle(kz::sim::defaultCradleMemory(), silent);
+    operations.setPortNames({cradle->portPath()});
+    kz::BenchCommands strip(operations);
+    bool busyDuringSearch = false;
+    QTimer::singleShot(50, [&] {
+        busyDuringSearch = operations.busy();
+        operations.Read1Click();
+        operations.Write1Click();
+        operations.Verify1Click();
+        strip.btnVibratorOnClick(kz::BenchCommands::VibratorOn);
+    });
+    operations.startUpSearch();
+    EXPECT_TRUE(busyDuringSearch);
+    EXPECT_FALSE(operations.busy());
+    EXPECT_TRUE(host.statuses.isEmpty());
+    EXPECT_EQ(recorder.texts(),
+              QStringList({"The Board is not responding ! \nPlease check your programer ready "
+                           "\nand COM port connect properly !"}));
+    EXPECT_EQ(cradle->model().requestCount(), 1); // the probe alone
+    EXPECT_TRUE(cradle->model().benchFrames().empty());
+    EXPECT_FALSE(port.isOpen());
 }

@@ -13,6 +13,29 @@
 
 #include <memory>
 
+// Puts every message into the host's event list, with the state of the port at that moment,
+// so that a test sees where a message falls among the operation's other steps; the recorder
+// behind it keeps the message and answers it.
+class MessagesIntoEvents final : public kz::MessageService {
+public:
+    MessagesIntoEvents(RecordingHost& host, const TCommPort& port)
+        : host_(host), port_(port), inner_(kz::installMessageService(this)) {}
+    ~MessagesIntoEvents() override { kz::installMessageService(inner_); }
+    MessagesIntoEvents(const MessagesIntoEvents&) = delete;
+    MessagesIntoEvents& operator=(const MessagesIntoEvents&) = delete;
+
+    kz::MessageButton show(const kz::Message& message) override {
+        host_.events << QStringLiteral("message(port %1):%2")
+                            .arg(port_.isOpen() ? "open" : "closed", message.text);
+        return inner_->show(message);
+    }
+
+private:
+    RecordingHost& host_;
+    const TCommPort& port_;
+    kz::MessageService* inner_;
+};
+
 // A simulated cradle on a pseudo-terminal, the port, a recording host and the operations, with
 // the cradle's port selected. Time-outs are shortened tenfold (0.2 s / 0.5 s) so that failure
 // paths stay quick; one test proves the shipped values.
@@ -43,5 +66,6 @@ protected:
     RecordingHost host;
     TCommPort port;
     kz::PagerOperations operations{port, host};
+    MessagesIntoEvents messageEvents{host, port};
     std::unique_ptr<kz::sim::PtyCradle> cradle;
 };

@@ -51,6 +51,13 @@ TEST(CradleOptions, DefaultsAndTableFile) {
     EXPECT_TRUE(setup->memory.imageSumMatches());
     EXPECT_FALSE(setup->faults.silentAfter);
 
+    // A serial number alone leaves a pager that reads back without a checksum error.
+    setup = setupFrom({"--serial", "948GH3d0012001"}, &error);
+    ASSERT_TRUE(setup);
+    EXPECT_EQ(setup->memory.text(416, 14), "948GH3d0012001");
+    EXPECT_TRUE(setup->memory.serialSumMatches());
+    EXPECT_TRUE(setup->memory.imageSumMatches());
+
     QTemporaryDir dir;
     QFile table(dir.filePath("pager.tbl"));
     ASSERT_TRUE(table.open(QIODevice::WriteOnly));

@@ -128,9 +128,57 @@ TEST_F(PagerReadVerifyTest, ReadWithoutProgrammerEndsWithFiveDots) {
     operations.Read1Click();
     EXPECT_EQ(recorder.texts(), QStringList({kBoardText}));
     EXPECT_EQ(host.statuses, QStringList({"  Target board testing ......", "  Ready ....."}));
+    EXPECT_EQ(
+        host.events.mid(host.events.size() - 3),
+        QStringList({"message(port closed):" + kBoardText, "status:  Ready .....", "enabled:1"}));
     EXPECT_TRUE(host.enabled);
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(host.firmwareVisible);
+}
+
+TEST_F(PagerReadVerifyTest, ReadFailurePathsEndWithMessageAndFiveDots) {
+    struct Case {
+        const char* name;
+        kz::sim::CradleFaults faults;
+        bool badSerialSum;
+        QString message;
+        bool firmwareShown;
+    };
+    kz::sim::CradleFaults header, serial;
+    header.silentAfter = 1; // the board check alone is answered
+    serial.badSumAt = 416;
+    const Case cases[] = {
+        {"header", header, false, "Read Firmware Version Fail !", false},
+        {"serial read", serial, false, "Read Serial No. Fail !", true},
+        {"serial sum", {}, true, "Serial No. Checksum Error !", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TPagerImage memory = kz::sim::defaultCradleMemory();
+        if (c.badSerialSum)
+            kz::sim::setSerialNumber(memory, "948GH3d0012001", false);
+        startCradle(memory, c.faults);
+        host.events.clear();
+        host.statuses.clear();
+        recorder.clear();
+        host.image = editorImage;
+
+        operations.Read1Click();
+
+        EXPECT_EQ(recorder.texts(), QStringList({c.message}));
+        EXPECT_EQ(host.statuses.last(), "  Ready .....");
+        EXPECT_EQ(host.events.mid(host.events.size() - 5),
+                  QStringList({"message(port closed):" + c.message, "status:  Ready .....",
+                               "gauge:0", "closeProgress", "enabled:1"}));
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_FALSE(operations.busy());
+        EXPECT_EQ(host.firmwareVisible, c.firmwareShown);
+        EXPECT_EQ(host.loadingPasses, 0);
+        // Beyond the header block nothing of the editor's image changed.
+        EXPECT_TRUE(std::equal(host.image.bytes().begin() + 16, host.image.bytes().end(),
+                               editorImage.bytes().begin() + 16));
+        EXPECT_TRUE(errorDump().isEmpty());
+    }
 }
 
 TEST_F(PagerReadVerifyTest, ReadCutMidTransfer) {
@@ -175,6 +223,25 @@ TEST_F(PagerReadVerifyTest, VerifyAfterWriteStillSeesTheSerialBlock) {
     ASSERT_EQ(host.states.last(), " Write Success !");
     operations.Verify1Click();
     EXPECT_EQ(host.states.last(), "  Verify Fail !");
+}
+
+TEST_F(PagerReadVerifyTest, PagerWithoutSerialReadsBackAfterAWrite) {
+    // The editor's image carries a serial number the pager does not have (a refused barcode
+    // run leaves one, a table file of another pager brings one). Write leaves the pager's
+    // serial-number block alone, so the image sum it stores must cover the pager's block.
+    startCradle(); // serial block all 0xFF
+    host.image.setText(416, "948GH3d0012999");
+    host.image.storeSerialSum();
+
+    operations.Write1Click();
+    ASSERT_EQ(host.states.last(), " Write Success !");
+    EXPECT_TRUE(pager().imageSumMatches());
+    EXPECT_EQ(pager().storedImageSum(), host.image.storedImageSum());
+
+    operations.Read1Click();
+    EXPECT_EQ(host.states.last(), " Read Success !");
+    EXPECT_TRUE(errorDump().isEmpty());
+    EXPECT_EQ(host.image, pager());
 }
 
 TEST_F(PagerReadVerifyTest, VerifyWithoutProgrammerEndsWithSixDots) {

@@ -147,9 +147,9 @@ TEST_F(PagerWriteTest, FailurePathsEndWithMessageAndFiveDots) {
         EXPECT_EQ(host.statuses.last(), "  Ready .....");
         EXPECT_TRUE(cradle->model().writtenAddresses().empty());
         // Close the port, message, status, gauge to 0, close the window, enable: in this order.
-        const QStringList tail = host.events.mid(host.events.size() - 4);
-        EXPECT_EQ(tail,
-                  QStringList({"status:  Ready .....", "gauge:0", "closeProgress", "enabled:1"}));
+        const QStringList tail = host.events.mid(host.events.size() - 5);
+        EXPECT_EQ(tail, QStringList({"message(port closed):" + c.message, "status:  Ready .....",
+                                     "gauge:0", "closeProgress", "enabled:1"}));
         EXPECT_EQ(host.image.text(416, 14), imageBefore.text(416, 14));
     }
 }
@@ -163,6 +163,11 @@ TEST_F(PagerWriteTest, SilentProgrammerEndsWithSixDots) {
     EXPECT_EQ(recorder.texts(), QStringList({kBoardText}));
     EXPECT_EQ(host.statuses, QStringList({"  Target board testing ......", "  Ready ......"}));
     EXPECT_TRUE(host.states.isEmpty());
+    // Before the progress window: close the port, message, status line, enable.
+    EXPECT_EQ(
+        host.events.mid(host.events.size() - 3),
+        QStringList({"message(port closed):" + kBoardText, "status:  Ready ......", "enabled:1"}));
+    EXPECT_TRUE(host.eventsStartingWith("closeProgress").isEmpty());
 }
 
 TEST_F(PagerWriteTest, CutLineMidTransferLeavesWindowEnabledAndPortClosed) {

@@ -1,7 +1,9 @@
 #include "cradle_fixture.h"
 #include "link_frames.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 using kz::frames::kPagerUnit;
 
@@ -129,11 +131,21 @@ TEST_F(ProgrammerLinkTest, CutLineClosesThePort) {
 }
 
 TEST_F(ProgrammerLinkTest, PauseWaitsWithoutSpinning) {
-    QElapsedTimer clock;
-    clock.start();
-    const std::clock_t cpu = std::clock();
-    kz::ProgrammerLink::pause(300);
-    EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_LT(clock.elapsed(), 600);
-    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05);
+    // Also while the application quits (its window closed during an operation): no event
+    // loop runs then, and the pause must not turn into a busy wait.
+    for (const bool quitting : {false, true}) {
+        SCOPED_TRACE(quitting ? "quitting" : "running");
+        if (quitting)
+            QCoreApplication::exit(0);
+        QElapsedTimer clock;
+        clock.start();
+        const std::clock_t cpu = std::clock();
+        kz::ProgrammerLink::pause(300);
+        EXPECT_GE(clock.elapsed(), 300);
+        EXPECT_LT(clock.elapsed(), 600);
+        EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.05);
+    }
+    // Run and end the application's loop once, which clears its quitting state again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }

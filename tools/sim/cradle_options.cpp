@@ -86,8 +86,14 @@ std::optional<CradleSetup> cradleSetup(const QCommandLineParser& parser, QString
     }
     if (parser.isSet(kSingle))
         setSingleChannel(setup.memory);
-    if (parser.isSet(kSerial))
+    if (parser.isSet(kSerial)) {
+        // The serial number lies inside the image sum's range. A pager stamped in production
+        // stores its image sum with the serial number, so a sum that was right stays right.
+        const bool sumWasRight = setup.memory.imageSumMatches();
         setSerialNumber(setup.memory, parser.value(kSerial), !parser.isSet(kSerialBadSum));
+        if (sumWasRight)
+            setup.memory.storeImageSum();
+    }
     if (parser.isSet(kBadImageSum))
         breakImageSum(setup.memory, parser.isSet(kMarkCD));
     if (parser.isSet(kSilent))
