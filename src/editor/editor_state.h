@@ -14,9 +14,8 @@ struct EditorState {
     int decoderBandwidthValue = 7;
     // 1 Channel F1, 2 Channel F2, 3 Setting, 4 System: which channel the tone pickers fill.
     int currentChannelPage = 1;
-    // Set by the serial-number intake of Read/Write, cleared by the serial-number run; the squelch
-    // presets read it.
-    bool serialPrefixFlag = false;
+    // The serial-prefix flag is not kept here: the pager operations own it (set by the serial
+    // intake of Read and Write), and the squelch presets ask them for it.
 
     // Remembered "Mode" list positions of the four function switches, one set for a two-channel
     // pager and one for a single-channel pager, so that switching One Channel back and forth
