@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimer>
 
 TForm1::TForm1(StartOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), image_(builtinWorkingImage()) {
@@ -189,7 +190,29 @@ void TForm1::bringToFront() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // Closing is never refused; an open port is closed first.
+    // Closing is never refused, but it waits for a running pager operation: cutting a Write
+    // short would leave the pager half written. The window closes as soon as the operation ends.
+    if (link_->operations().busy()) {
+        event->ignore();
+        closeWhenIdle();
+        return;
+    }
+    // An open port is closed first.
     link_->closePort();
     event->accept();
+}
+
+void TForm1::closeWhenIdle() {
+    if (closeWaiter_)
+        return;
+    closeWaiter_ = new QTimer(this);
+    closeWaiter_->setInterval(50);
+    connect(closeWaiter_, &QTimer::timeout, this, [this] {
+        if (link_->operations().busy())
+            return;
+        closeWaiter_->deleteLater();
+        closeWaiter_ = nullptr;
+        close();
+    });
+    closeWaiter_->start();
 }

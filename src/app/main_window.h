@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTabWidget;
+class QTimer;
 class TAboutBox;
 class TForm3;
 class TForm4;
@@ -145,6 +146,7 @@ private:
 
     void FormCreate();
     void FormShow();
+    void closeWhenIdle();
     void registerShellLoadingSteps();
     void showToneSystem();
     void showSerialNumber();
@@ -159,6 +161,7 @@ private:
     QString programTitle_;
     QByteArray blankBlock_;
     bool shownOnce_ = false;
+    QTimer* closeWaiter_ = nullptr; // a close asked for while a pager operation runs
 
     TForm4* form4_ = nullptr;
     TForm3* form3_ = nullptr;

@@ -175,6 +175,24 @@ TEST_F(LinkE2eTest, CradleGoneMidWriteLeavesTheWindowUsable) {
     EXPECT_FALSE(port().isOpen());
 }
 
+TEST_F(LinkE2eTest, ClosingTheWindowDuringAWriteWaitsForTheWriteToEnd) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    form->image().setByte(100, 0x5A);
+    bool closedDuringWrite = true;
+    QTimer::singleShot(0, form.get(), [this, &closedDuringWrite] {
+        form->close(); // the title bar's close button stays live during an operation
+        closedDuringWrite = !form->isVisible();
+    });
+    form->Write1->trigger();
+    EXPECT_FALSE(closedDuringWrite) << "the Write is not cut short";
+    EXPECT_EQ(state(), " Write Success !");
+    EXPECT_EQ(pager(), form->image()) << "the pager is written whole";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !form->isVisible(); }, 2000))
+        << "and the window closes once it has ended";
+    EXPECT_FALSE(port().isOpen());
+}
+
 TEST_F(LinkE2eTest, BenchStripSendsItsFramesAndIsIdleDuringOperations) {
     startCradle();
     showWindow({cradle->portPath()});
