@@ -22,7 +22,8 @@ public:
     // Returns true when the key is swallowed.
     std::function<bool(QKeyEvent*)> onKey;
     std::function<void()> onDoubleClick;
-    // Only moves over the control's own area count, not over its child controls.
+    // Only moves over the control's own area count, not over its enabled child controls; a
+    // disabled child passes the move to its nearest enabled parent.
     std::function<void()> onMouseMove;
 
     // Installs a new filter on `widget`, owned by `owner`: when the owner (the page editor whose
