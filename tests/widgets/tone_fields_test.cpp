@@ -83,6 +83,23 @@ TEST_F(ToneFields, SameCallIsComparedBeforeAdjustment) {
     EXPECT_EQ(editor_->tones().markers().row(ToneKind::Tone1), -1) << "marker of the field cleared";
 }
 
+TEST_F(ToneFields, PartnersExactToneIsRefusedInEverySystem) {
+    for (int system : {1, 2, 0}) { // User, Plectron, Standard
+        clickSystem(system);
+        messages_.clear();
+        const QString partner = field("edtF1T20")->text();
+        const TPagerImage before = image();
+        type("edtF1T10", partner);
+        EXPECT_EQ(messages_.texts(), QStringList{kz::sameCallMessage(15)}) << system;
+        EXPECT_EQ(image(), before) << system;
+        showPage(1);
+        messages_.clear();
+        type("edtF2T20", field("edtF2T10")->text());
+        EXPECT_EQ(messages_.texts(), QStringList{kz::sameCallMessage(15)}) << "F2 " << system;
+        showPage(0);
+    }
+}
+
 TEST_F(ToneFields, KeyFilterTakesOneDecimalNumber) {
     struct Case {
         const char* keys;
