@@ -12,7 +12,10 @@ namespace {
 
 bool isMoveInsideWindow(const QEvent* event) {
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    // The menu bar takes the focus while it is worked from the keyboard (Alt) and gives it back
+    // afterwards; like a menu, that is no move between the window's fields.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 // Whether a mouse move at `at` is one over `widget` itself. A move over an enabled child control

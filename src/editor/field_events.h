@@ -12,9 +12,9 @@ class QWidget;
 // field, key press, double click and mouse move.
 //
 // Enter and exit are focus moves inside the window. A focus change caused by the window losing
-// or gaining activation or by a popup (a message box opening, a menu, another application) is
-// neither an exit nor an enter: otherwise a warning box would run the field's exit check, and
-// closing it would empty the field it returns to.
+// or gaining activation, by a popup (a message box opening, a menu, another application) or by
+// the menu bar taking the keyboard is neither an exit nor an enter: otherwise a warning box would
+// run the field's exit check, and closing it would empty the field it returns to.
 class FieldEvents final : public QObject {
 public:
     std::function<void()> onEnter;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 
 namespace {
 
@@ -58,6 +59,19 @@ TEST_F(ToneFields, EnteringAndLeavingWithoutTypingChangesNothing) {
     leave();
     EXPECT_EQ(f->text(), "879.0");
     EXPECT_EQ(image(), before);
+    EXPECT_TRUE(messages_.texts().isEmpty());
+}
+
+TEST_F(ToneFields, MenuBarTakingTheKeyboardNeitherEndsNorStartsAnEntry) {
+    QLineEdit* f = field("edtF1T10");
+    f->setFocus();
+    QTest::keyClicks(f, "1000");
+    form_->menuBar()->setFocus(Qt::MenuBarFocusReason); // Alt hands the keys to the menu bar
+    EXPECT_EQ(image().word16(f1CallTones), 12858) << "no exit check";
+    f->setFocus(Qt::MenuBarFocusReason); // Escape hands them back
+    EXPECT_EQ(f->text(), "1000") << "no enter step";
+    leave();
+    EXPECT_EQ(image().word16(f1CallTones), 10069);
     EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
