@@ -32,7 +32,7 @@ constexpr int kDutyIndent = 2 * kToneWidth + kTypeWidth + kPatternWidth + kAlert
                             kAlertTimeWidth + kUnitWidth + 7 * kSpacing;
 
 // A row of fixed-width cells with the spacing every row of the group uses.
-QHBoxLayout* cellLine(QWidget* owner) {
+QHBoxLayout* cellLine(QWidget* owner = nullptr) {
     auto* line = new QHBoxLayout(owner);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(kSpacing);
@@ -151,21 +151,22 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
     return r;
 }
 
-// The column headings, laid out with the same widths as a call row.
-QWidget* headings(QGroupBox* group) {
-    auto* strip = new QWidget(group);
-    auto* line = cellLine(strip);
-    line->addWidget(heading(QStringLiteral("Tone 1"), kToneWidth, strip));
-    line->addWidget(heading(QStringLiteral("Tone 2"), kToneWidth, strip));
+// The column headings, laid out with the same widths as a call row. The headings are controls
+// of the group box itself (no container between), so the space between them is the group's own
+// area for the hover rule.
+QHBoxLayout* headings(QGroupBox* group) {
+    auto* line = cellLine();
+    line->addWidget(heading(QStringLiteral("Tone 1"), kToneWidth, group));
+    line->addWidget(heading(QStringLiteral("Tone 2"), kToneWidth, group));
     line->addSpacing(kTypeWidth + kSpacing);
-    line->addWidget(heading(QStringLiteral("Alert Pattern"), kPatternWidth, strip));
+    line->addWidget(heading(QStringLiteral("Alert Pattern"), kPatternWidth, group));
     line->addWidget(heading(QStringLiteral("Alert Time"),
-                            kAlertListWidth + kAlertTimeWidth + kUnitWidth, strip));
+                            kAlertListWidth + kAlertTimeWidth + kUnitWidth, group));
     for (const char* sw : {"SW-A", "SW-B", "SW-C", "SW-D"})
-        line->addWidget(heading(QString::fromLatin1(sw), kSwitchWidth, strip));
-    line->addWidget(heading(QStringLiteral("Priority Alert"), kPriorityWidth + 24, strip));
+        line->addWidget(heading(QString::fromLatin1(sw), kSwitchWidth, group));
+    line->addWidget(heading(QStringLiteral("Priority Alert"), kPriorityWidth + 24, group));
     line->addStretch();
-    return strip;
+    return line;
 }
 
 } // namespace
@@ -182,8 +183,12 @@ CallToneControls buildCallToneGroup(Channel channel, QWidget* parent) {
     c.toneTableLabel = named(new QLabel(QStringLiteral("[F9] Open Tone Table"), c.group),
                              "lbl" + ch + "ToneTbl", 0);
     c.toneTableLabel->hide();
+    // Entering a tone field shows the label; the rows must not move when it comes and goes.
+    QSizePolicy keep = c.toneTableLabel->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    c.toneTableLabel->setSizePolicy(keep);
     grid->addWidget(c.toneTableLabel, 0, 0);
-    grid->addWidget(headings(c.group), 0, 1);
+    grid->addLayout(headings(c.group), 0, 1);
 
     int gridRow = 1;
     for (int row = 0; row < kz::kCallRows; ++row)
@@ -193,22 +198,26 @@ CallToneControls buildCallToneGroup(Channel channel, QWidget* parent) {
         c.groups[static_cast<std::size_t>(row)] =
             buildRow(channel, CallFamily::Groups, row, c.group, grid, gridRow++);
 
-    // The duty boxes sit under the SW columns, beside their label.
-    auto* dutyStrip = new QWidget(c.group);
-    auto* line = cellLine(dutyStrip);
-    auto* dutyLabel = new QLabel(QStringLiteral("Enable Function Switches Duty "), dutyStrip);
+    // The duty boxes sit under the SW columns, beside their label; like the headings they are
+    // controls of the group box itself.
+    auto* line = cellLine();
+    auto* dutyLabel = new QLabel(QStringLiteral("Enable Function Switches Duty "), c.group);
     dutyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dutyLabel->setFixedWidth(kDutyIndent - kSpacing);
     line->addWidget(dutyLabel);
     for (int sw = 0; sw < kz::kSwitchCount; ++sw) {
         const QString letter = QString(QChar(u'A' + sw));
-        auto* box = named(new QCheckBox(dutyStrip), "chk" + ch + "Duty" + letter, sw);
+        auto* box = named(new QCheckBox(c.group), "chk" + ch + "Duty" + letter, sw);
         box->setFixedWidth(kSwitchWidth);
         line->addWidget(box);
         c.duty[static_cast<std::size_t>(sw)] = box;
     }
     line->addStretch();
-    grid->addWidget(dutyStrip, gridRow, 1);
+    grid->addLayout(line, gridRow, 1);
     grid->setRowStretch(gridRow + 1, 1);
+    // Every control of the group follows the mouse, so that a move over a disabled one (most rows
+    // are disabled) still reaches the row panel or the group box that holds it.
+    for (QWidget* w : c.group->findChildren<QWidget*>())
+        w->setMouseTracking(true);
     return c;
 }

@@ -12,7 +12,23 @@ namespace {
 
 bool isMoveInsideWindow(const QEvent* event) {
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    // The menu bar takes the focus while it is worked from the keyboard (Alt) and gives it back
+    // afterwards; like a menu, that is no move between the window's fields.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+// Whether a mouse move at `at` is one over `widget` itself. A move over an enabled child control
+// belongs to that control. A disabled control takes no mouse input: the move goes on to its
+// nearest enabled parent, so a move over a disabled row, or over a disabled field of an enabled
+// row, is a move over the panel or group box that holds it, and only that one counts it.
+bool isOwnMouseArea(const QWidget* widget, QPoint at) {
+    const QWidget* receiver = widget->childAt(at);
+    if (!receiver)
+        receiver = widget;
+    while (receiver != widget && !receiver->isEnabled())
+        receiver = receiver->parentWidget();
+    return receiver == widget && widget->isEnabled();
 }
 
 } // namespace
@@ -45,7 +61,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         if (onMouseMove) {
             const auto* widget = static_cast<QWidget*>(watched);
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (!widget->childAt(at))
+            if (isOwnMouseArea(widget, at))
                 onMouseMove();
         }
         break;

@@ -12,9 +12,9 @@ class QWidget;
 // field, key press, double click and mouse move.
 //
 // Enter and exit are focus moves inside the window. A focus change caused by the window losing
-// or gaining activation or by a popup (a message box opening, a menu, another application) is
-// neither an exit nor an enter: otherwise a warning box would run the field's exit check, and
-// closing it would empty the field it returns to.
+// or gaining activation, by a popup (a message box opening, a menu, another application) or by
+// the menu bar taking the keyboard is neither an exit nor an enter: otherwise a warning box would
+// run the field's exit check, and closing it would empty the field it returns to.
 class FieldEvents final : public QObject {
 public:
     std::function<void()> onEnter;
@@ -22,7 +22,8 @@ public:
     // Returns true when the key is swallowed.
     std::function<bool(QKeyEvent*)> onKey;
     std::function<void()> onDoubleClick;
-    // Only moves over the control's own area count, not over its child controls.
+    // Only moves over the control's own area count, not over its enabled child controls; a
+    // disabled child passes the move to its nearest enabled parent.
     std::function<void()> onMouseMove;
 
     // Installs a new filter on `widget`, owned by `owner`: when the owner (the page editor whose

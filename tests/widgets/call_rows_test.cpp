@@ -339,6 +339,62 @@ TEST_F(CallRows, HoverCountsOnlyOverTheRowPanelItself) {
     EXPECT_FALSE(pattern->hasFocus());
 }
 
+// The mouse goes through the window, as the system delivers it: a disabled control takes no
+// mouse input, so a move over it is a move over the panel or group box that holds it. In the
+// built-in image most rows are disabled.
+TEST_F(CallRows, HoverCountsOverDisabledControlsAndBetweenTheGroupsControls) {
+    form_->resize(1600, 1000);
+    QCoreApplication::processEvents();
+    const QPoint rowAt = find<QFrame>("panF1Call0")->pos();
+    field("edtF1T10")->setFocus(); // shows the "[F9] Open Tone Table" label
+    QCoreApplication::processEvents();
+    EXPECT_EQ(find<QFrame>("panF1Call0")->pos(), rowAt) << "the label moves no row";
+    auto* group = find<QGroupBox>("groupF1");
+    QLabel* tone2Heading = nullptr;
+    for (QLabel* label : group->findChildren<QLabel*>())
+        if (label->text() == "Tone 2")
+            tone2Heading = label;
+    ASSERT_NE(tone2Heading, nullptr);
+    auto* panel1 = find<QFrame>("panF1Call1");
+    auto centre = [](QWidget* w) { return w->rect().center(); };
+    struct Case {
+        const char* what;
+        QWidget* over;
+        QPoint at;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"gap in a disabled row panel", panel1,
+         QPoint(field("edtF1T11")->geometry().right() + 3, panel1->height() / 2), true},
+        {"disabled tone field of a disabled row", field("edtF1T21"), centre(field("edtF1T21")),
+         true},
+        {"disabled group-call tone field", field("edtF1GT2"), centre(field("edtF1GT2")), true},
+        {"disabled pattern field of an enabled row", field("edtF1Patten0"),
+         centre(field("edtF1Patten0")), true},
+        {"between two column headings", group,
+         tone2Heading->geometry().topLeft() + QPoint(-3, tone2Heading->height() / 2), true},
+        {"between two duty boxes", group,
+         find<QCheckBox>("chkF1DutyA")->geometry().center() +
+             QPoint(find<QCheckBox>("chkF1DutyA")->width() / 2 + 3, 0),
+         true},
+        {"enabled type list", find<QComboBox>("cboF1TType0"),
+         centre(find<QComboBox>("cboF1TType0")), false},
+        {"enabled enable box", find<QCheckBox>("chkF1Call1"), QPoint(5, 5), false},
+    };
+    QLineEdit* tone = field("edtF1T10");
+    for (const Case& c : cases) {
+        const QWidget* hit = form_->childAt(c.over->mapTo(form_.get(), c.at));
+        ASSERT_TRUE(hit == c.over || c.over->isAncestorOf(hit)) << c.what;
+        tone->setFocus();
+        QTest::mouseMove(c.over, c.at);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edtNull_->hasFocus(), c.ends) << c.what;
+        EXPECT_EQ(tone->text(), c.ends ? "1285.8" : "") << c.what;
+        // one hover only: a second one would clear the marker the exit check has just set
+        EXPECT_EQ(editor_->tones().markers().row(kz::ToneKind::Tone1), 0) << c.what;
+    }
+}
+
 TEST_F(CallRows, HoverEndsTheToneEntryUnlessASpacingConflictIsPending) {
     QLineEdit* tone = field("edtF1T10");
     tone->setFocus();

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 
 namespace {
 
@@ -61,6 +62,19 @@ TEST_F(ToneFields, EnteringAndLeavingWithoutTypingChangesNothing) {
     EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
+TEST_F(ToneFields, MenuBarTakingTheKeyboardNeitherEndsNorStartsAnEntry) {
+    QLineEdit* f = field("edtF1T10");
+    f->setFocus();
+    QTest::keyClicks(f, "1000");
+    form_->menuBar()->setFocus(Qt::MenuBarFocusReason); // Alt hands the keys to the menu bar
+    EXPECT_EQ(image().word16(f1CallTones), 12858) << "no exit check";
+    f->setFocus(Qt::MenuBarFocusReason); // Escape hands them back
+    EXPECT_EQ(f->text(), "1000") << "no enter step";
+    leave();
+    EXPECT_EQ(image().word16(f1CallTones), 10069);
+    EXPECT_TRUE(messages_.texts().isEmpty());
+}
+
 TEST_F(ToneFields, SameCallIsComparedBeforeAdjustment) {
     type("edtF1T10", "1000");
     EXPECT_EQ(image().word16(f1CallTones), 10069);
@@ -81,6 +95,23 @@ TEST_F(ToneFields, SameCallIsComparedBeforeAdjustment) {
     EXPECT_EQ(field("edtF1T10")->text(), "1285.8");
     EXPECT_EQ(image().word16(f1CallTones), 12858);
     EXPECT_EQ(editor_->tones().markers().row(ToneKind::Tone1), -1) << "marker of the field cleared";
+}
+
+TEST_F(ToneFields, PartnersExactToneIsRefusedInEverySystem) {
+    for (int system : {1, 2, 0}) { // User, Plectron, Standard
+        clickSystem(system);
+        messages_.clear();
+        const QString partner = field("edtF1T20")->text();
+        const TPagerImage before = image();
+        type("edtF1T10", partner);
+        EXPECT_EQ(messages_.texts(), QStringList{kz::sameCallMessage(15)}) << system;
+        EXPECT_EQ(image(), before) << system;
+        showPage(1);
+        messages_.clear();
+        type("edtF2T20", field("edtF2T10")->text());
+        EXPECT_EQ(messages_.texts(), QStringList{kz::sameCallMessage(15)}) << "F2 " << system;
+        showPage(0);
+    }
 }
 
 TEST_F(ToneFields, KeyFilterTakesOneDecimalNumber) {
