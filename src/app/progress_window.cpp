@@ -50,7 +50,11 @@ QString TForm4::state() const {
 }
 
 void TForm4::setGaugeRange(int minimum, int maximum) {
+    // QProgressBar empties itself when its value falls outside a new range; the gauge keeps the
+    // value, clamped to the new range, as the pager operations expect.
+    const int value = CGauge1->value();
     CGauge1->setRange(minimum, std::max(minimum, maximum));
+    setGaugeValue(value);
 }
 
 void TForm4::setGaugeValue(int value) {

@@ -36,6 +36,14 @@ TEST_F(ProgressWindowTest, GaugeClampsToItsRange) {
     }
     progress->setGaugeValue(600);
     EXPECT_EQ(progress->CGauge1->value(), progress->CGauge1->maximum()) << "a full bar";
+
+    // A narrower range clamps the value the gauge holds instead of emptying the gauge.
+    progress->setGaugeRange(0, 1728);
+    progress->setGaugeValue(1000);
+    progress->setGaugeRange(0, 512);
+    EXPECT_EQ(progress->gaugeValue(), 512);
+    progress->setGaugeRange(0, 1728);
+    EXPECT_EQ(progress->gaugeValue(), 512) << "a wider range keeps the value";
 }
 
 TEST_F(ProgressWindowTest, ShowDisablesTheMainWindowAndCloseEnablesIt) {
