@@ -41,9 +41,21 @@ QString backupPathFor(const QString& path, const QString& backupFolder) {
     return QDir(backupFolder).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".BAK"));
 }
 
+namespace {
+// The file a save really replaces: a symbolic link is followed to the file it leads to (the
+// link itself stays), as QSaveFile does. The backup must move that file, not the link.
+QString linkTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+} // namespace
+
 bool writeTableFile(const QString& path, const TPagerImage& image, const QString& backupFolder,
                     QString* error) {
-    QSaveFile file(path);
+    const QString target = linkTarget(path);
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
         setError(error, file.errorString());
         return false;
@@ -59,11 +71,11 @@ bool writeTableFile(const QString& path, const TPagerImage& image, const QString
     // A backup that already exists is kept, and then the file is simply replaced.
     const QString backup = backupPathFor(path, backupFolder);
     const bool movedAside =
-        QFile::exists(path) && !QFile::exists(backup) && QFile::rename(path, backup);
+        QFile::exists(target) && !QFile::exists(backup) && QFile::rename(target, backup);
     if (!file.commit()) {
         setError(error, file.errorString());
         if (movedAside)
-            QFile::rename(backup, path); // put the previous file back where it was
+            QFile::rename(backup, target); // put the previous file back where it was
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -124,6 +125,32 @@ TEST(TableFile, WriteIntoAFolderThatCannotExistFailsAndCreatesNothing) {
     EXPECT_FALSE(kz::writeTableFile(notAFolder + "/pager.tbl", TPagerImage(), dir.path(), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
+}
+
+} // namespace
+
+namespace {
+
+TEST(TableFile, SavingThroughALinkBacksUpTheOldContentAndKeepsTheLink) {
+    // A table file reached through a symbolic link (a shared folder of site tables, say): the
+    // new content goes where the link points, the old content into the backup, and the link
+    // stays where the user chose it.
+    QTemporaryDir dir;
+    QTemporaryDir shared;
+    const QString real = shared.filePath("site.tbl");
+    const QString link = dir.filePath("site.tbl");
+    TPagerImage v1, v2;
+    v1.setByte(0, 1);
+    v2.setByte(0, 2);
+    ASSERT_TRUE(kz::writeTableFile(real, v1, shared.path()));
+    if (!QFile::link(real, link) || !QFileInfo(link).isSymLink())
+        GTEST_SKIP() << "no symbolic links here";
+
+    ASSERT_TRUE(kz::writeTableFile(link, v2, dir.path()));
+    EXPECT_TRUE(QFileInfo(link).isSymLink()) << "the chosen name still leads to the table";
+    EXPECT_EQ(fileBytes(link), imageBytes(v2));
+    EXPECT_EQ(fileBytes(real), imageBytes(v2));
+    EXPECT_EQ(fileBytes(dir.filePath("site.BAK")), imageBytes(v1)) << "the old content is kept";
 }
 
 } // namespace
