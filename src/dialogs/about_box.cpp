@@ -83,6 +83,11 @@ TAboutBox::TAboutBox(QWidget* parent)
     makerLine->setObjectName(QStringLiteral("Copyright"));
     auto* homepage = textLabel(QStringLiteral("Homepage : "), 12, false, false, panel);
     auto* email = textLabel(QStringLiteral("Email Address(es) : "), 12, false, false, panel);
+    for (QLabel* label : {homepage, email}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
     lblUrl = linkLabel(kz::maker::kWebAddress, "lblUrl", panel);
     lblEmail = linkLabel(kz::maker::kEmailAddress, "lblEmail", panel);
     for (QLabel* link : {lblUrl, lblEmail})

@@ -57,9 +57,9 @@ void FileCommands::Open1Click() {
     if (!chosen)
         return;
 
-    // The whole file is read before anything changes: a failed read leaves the image as it was.
+    // The file is read before anything changes: a failed read leaves the image as it was.
     QString reason;
-    const auto bytes = readWholeFile(*chosen, &reason);
+    const auto bytes = readTableFile(*chosen, &reason);
     if (!bytes) {
         messages().show({QStringLiteral("File Error"), openFailure(), MessageIcon::None,
                          MessageButtons::OkCancel, reason});
@@ -147,7 +147,7 @@ void FileCommands::loadDefaultTable() {
     if (!QFileInfo::exists(path))
         return;
     // No message in any case: a default.tbl that cannot be read leaves the built-in image.
-    if (const auto bytes = readWholeFile(path))
+    if (const auto bytes = readTableFile(path))
         copyTableBytes(*bytes, host_.workingImage());
     host_.runLoadingPass();
 }

@@ -17,13 +17,13 @@ void setError(QString* error, const QString& reason) {
 }
 } // namespace
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
+std::optional<QByteArray> readTableFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(TPagerImage::kSize);
     if (file.error() != QFileDevice::NoError) {
         setError(error, file.errorString());
         return std::nullopt;

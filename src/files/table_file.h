@@ -14,8 +14,10 @@ inline const QString kDefaultTableName = QStringLiteral("default.tbl");
 inline const QString kTableSuffix = QStringLiteral("tbl");
 inline const QString kTableFilter = QStringLiteral("Table files (*.tbl)");
 
-// Reads the whole file. On failure returns nothing and sets `error` to the system's reason.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error = nullptr);
+// Reads what a table file contributes: its first 512 bytes, or all of a shorter file. Nothing
+// beyond that is read, so a wrongly chosen huge file (or a device) cannot exhaust the memory. On
+// failure returns nothing and sets `error` to the system's reason.
+std::optional<QByteArray> readTableFile(const QString& path, QString* error = nullptr);
 
 // Copies what a table file contributes into `image`: its first 512 bytes, or all of a shorter
 // file (the rest of the image stays as it was). A longer file, such as the 1024-byte dump of a

@@ -28,7 +28,7 @@ TEST(TableFile, WriteThenReadGivesTheSame512Bytes) {
 
     QString error;
     ASSERT_TRUE(kz::writeTableFile(path, image, dir.path(), &error)) << qPrintable(error);
-    const auto read = kz::readWholeFile(path);
+    const auto read = kz::readTableFile(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, imageBytes(image));
 
@@ -101,10 +101,23 @@ TEST(TableFile, ShortAndLongFilesContributeWhatTheyHold) {
     EXPECT_EQ(image.byte(0), 0x33) << "an empty file changes nothing";
 }
 
+TEST(TableFile, ReadingStopsAfterTheImage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("errtbl.tbl");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(512, char(0x44)));
+    file.write(QByteArray(512, char(0)));
+    file.close();
+    const auto bytes = kz::readTableFile(path);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, QByteArray(512, char(0x44)));
+}
+
 TEST(TableFile, ReadingAMissingFileFailsWithAReason) {
     QTemporaryDir dir;
     QString error;
-    EXPECT_FALSE(kz::readWholeFile(dir.filePath("none.tbl"), &error));
+    EXPECT_FALSE(kz::readTableFile(dir.filePath("none.tbl"), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
