@@ -9,6 +9,7 @@
 #include "progress_window.h"
 #include "pty_cradle.h"
 #include "splash_window.h"
+#include "test_start_options.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -42,9 +43,7 @@ protected:
 
     // Builds and shows the main window with `ports` listed; the first show searches them.
     void showWindow(QStringList ports, bool simulate = false) {
-        StartOptions options;
-        options.startupDirectory = dir.path();
-        options.systemPorts = QStringList();
+        StartOptions options = testStartOptions(dir.path());
         options.extraPorts = ports;
         options.simulate = simulate;
         form = std::make_unique<TForm1>(options);

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "message_recorder.h"
 #include "pager_image.h"
+#include "test_start_options.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -20,10 +21,7 @@
 class ChannelPagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartOptions options;
-        options.systemPorts = QStringList(); // no serial hardware in tests
-        options.startupDirectory = dir_.path();
-        form_ = std::make_unique<TForm1>(options);
+        form_ = std::make_unique<TForm1>(testStartOptions(dir_.path()));
         edtNull_ = form_->edtNull;
         editor_ = &form_->channelPages();
         // Decoder bandwidth "1.5": a spacing of 3.1 %, easy to reason about in the cases below.

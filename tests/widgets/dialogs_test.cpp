@@ -2,6 +2,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "maker_info.h"
+#include "test_start_options.h"
 
 #include <QEnterEvent>
 #include <QLabel>
@@ -55,10 +56,7 @@ TEST(AboutBox, HoverMakesTheLinkBoldAndLeavingKeepsItUnderlinedOnly) {
 
 TEST(AboutBox, AboutMenuShowsTheBoxModallyAndOkClosesIt) {
     QTemporaryDir dir;
-    StartOptions options;
-    options.systemPorts = QStringList(); // no serial hardware in tests
-    options.startupDirectory = dir.path();
-    TForm1 form(options);
+    TForm1 form(testStartOptions(dir.path()));
     form.show();
     bool sawModal = false;
     QTimer::singleShot(0, [&] {

@@ -2,6 +2,7 @@
 #include "file_host.h"
 #include "main_window.h"
 #include "message_recorder.h"
+#include "test_start_options.h"
 #include "timing_unit_captions.h"
 
 #include <QAction>
@@ -21,10 +22,7 @@ namespace {
 class FileMenuTest : public ::testing::Test {
 protected:
     void makeForm() {
-        StartOptions options;
-        options.systemPorts = QStringList(); // no serial hardware in tests
-        options.startupDirectory = startup.path();
-        form = std::make_unique<TForm1>(options);
+        form = std::make_unique<TForm1>(testStartOptions(startup.path()));
         form->fileHost().chooseFile = [this](const kz::FileDialogSetup&, bool) {
             std::optional<QString> answer;
             if (!answers.empty()) {

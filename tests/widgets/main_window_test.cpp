@@ -1,6 +1,7 @@
 #include "main_window.h"
 #include "message_recorder.h"
 #include "splash_window.h"
+#include "test_start_options.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,12 +24,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() {
-        StartOptions options;
-        options.systemPorts = QStringList(); // no serial hardware in tests
-        options.startupDirectory = dir.path();
-        form = std::make_unique<TForm1>(options);
-    }
+    MainWindowTest() { form = std::make_unique<TForm1>(testStartOptions(dir.path())); }
     QTemporaryDir dir;
     MessageRecorder recorder;
     std::unique_ptr<TForm1> form;

@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "progress_window.h"
+#include "test_start_options.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -12,10 +13,7 @@ namespace {
 class ProgressWindowTest : public ::testing::Test {
 protected:
     ProgressWindowTest() {
-        StartOptions options;
-        options.systemPorts = QStringList(); // no serial hardware in tests
-        options.startupDirectory = dir.path();
-        form = std::make_unique<TForm1>(options);
+        form = std::make_unique<TForm1>(testStartOptions(dir.path()));
         progress = form->progressWindow();
     }
     QTemporaryDir dir;
