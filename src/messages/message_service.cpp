@@ -45,8 +45,4 @@ MessageButton warn(const QString& text, const QString& detail) {
     return messages().show({kMessageTitle, text, MessageIcon::Warning, MessageButtons::Ok, detail});
 }
 
-MessageButton askYesNo(const QString& text) {
-    return messages().show({kMessageTitle, text, MessageIcon::Question, MessageButtons::YesNo, {}});
-}
-
 } // namespace kz

@@ -41,7 +41,5 @@ inline const QString kMessageTitle = QStringLiteral("KZ904");
 
 // The program's ordinary box: titled "KZ904", exclamation icon, one OK button.
 MessageButton warn(const QString& text, const QString& detail = {});
-// A Yes/No question titled "KZ904".
-MessageButton askYesNo(const QString& text);
 
 } // namespace kz
