@@ -47,10 +47,11 @@ void FileHost::setChannelSteps(int f1Hz, int f2Hz) {
 
 void FileHost::resetModeMemory(bool oneChannel) {
     auto& state = form_.editorState();
+    const auto& positions = kz::functionSwitchDefaults(oneChannel).modePositions;
     if (oneChannel)
-        state.oneChannelModes = kz::EditorState::kOneChannelModesAtStart;
+        state.oneChannelModes = positions;
     else
-        state.twoChannelModes = kz::EditorState::kTwoChannelModesAtStart;
+        state.twoChannelModes = positions;
 }
 
 namespace {

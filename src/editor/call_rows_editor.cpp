@@ -22,8 +22,6 @@ using kz::CallFamily;
 using kz::Channel;
 using kz::ToneKind;
 
-constexpr std::array kFamilies{CallFamily::Calls, CallFamily::Groups};
-
 void setRowControlsEnabled(CallRow& r, bool on) {
     r.panel->setEnabled(on);
     for (QLineEdit* tone : r.tones)
@@ -50,7 +48,7 @@ void setAlertTimeShown(CallRow& r, bool shown) {
 CallRowsEditor::CallRowsEditor(CallToneControls& controls, TPagerImage& image,
                                ToneFieldsEditor& tones, QWidget* focusSink)
     : c_(controls), image_(image), tones_(tones), focusSink_(focusSink) {
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         for (int n = 0; n < kz::rowCount(family); ++n)
             connectRow(family, n);
     for (int sw = 0; sw < kz::kSwitchCount; ++sw)
@@ -99,7 +97,7 @@ void CallRowsEditor::focusSink() {
 
 void CallRowsEditor::refreshRows(CallFamily family) {
     const bool fixedAlertTime =
-        image_.byte(PagerField::fixedAlertTimeMark) == kz::kFixedAlertTimeEnabled;
+        image_.byte(PagerField::fixedAlertTimeMark) == PagerValue::fixedAlertTimeEnabled;
     for (int n = 0; n < kz::rowCount(family); ++n) {
         CallRow& r = row(family, n);
         const kz::BitPlace enable = kz::enableBit(c_.channel, family, n);
@@ -305,7 +303,7 @@ void CallRowsEditor::switchClick(CallFamily family, int n, int sw) {
 }
 
 void CallRowsEditor::showSwitches() {
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         for (int n = 0; n < kz::rowCount(family); ++n)
             for (int sw = 0; sw < kz::kSwitchCount; ++sw) {
                 const kz::BitPlace bit = kz::switchBit(c_.channel, family, n, sw);
@@ -319,7 +317,7 @@ void CallRowsEditor::dutyClick(int sw) {
     const kz::BitPlace bit = kz::dutyDisableBit(c_.channel, sw);
     image_.setBits(bit.offset, bit.bit, on ? 0 : 1, 1);
     // The rows keep their switch bits while the duty is off.
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         for (int n = 0; n < kz::rowCount(family); ++n) {
             CallRow& r = row(family, n);
             r.switches[static_cast<std::size_t>(sw)]->setEnabled(on && r.enable->isChecked());

@@ -16,8 +16,6 @@ using kz::CallFamily;
 using kz::Channel;
 using kz::ToneSystem;
 
-constexpr std::array kFamilies{CallFamily::Calls, CallFamily::Groups};
-
 CallToneControls buildOn(Channel channel, QWidget* page) {
     CallToneControls controls = buildCallToneGroup(channel, page);
     if (page->layout())
@@ -37,7 +35,7 @@ ChannelPagesEditor::ChannelPagesEditor(Environment environment, QWidget* pageF1,
     toneEnv.decoderBandwidth = env_.decoderBandwidth;
     toneEnv.focusSink = env_.focusSink;
     tones_ = std::make_unique<ToneFieldsEditor>(std::move(toneEnv), controls_[0], controls_[1]);
-    for (Channel channel : {Channel::F1, Channel::F2})
+    for (Channel channel : kz::kChannels)
         rows_[static_cast<std::size_t>(channel)] = std::make_unique<CallRowsEditor>(
             controls(channel), *env_.image, *tones_, env_.focusSink);
 
@@ -62,20 +60,20 @@ void ChannelPagesEditor::showChannelRows(Channel channel) {
     CallRowsEditor& r = rows(channel);
     tones_->refreshCallTones(channel);
     tones_->refreshGroupTones(channel);
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         r.showPatterns(family);
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         r.showToneTypes(family);
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         r.refreshRows(family);
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         r.showPriorities(family);
-    for (CallFamily family : kFamilies)
+    for (CallFamily family : kz::kCallFamilies)
         r.showAlertTimes(family);
 }
 
 void ChannelPagesEditor::showDutySwitches() {
-    for (Channel channel : {Channel::F1, Channel::F2}) {
+    for (Channel channel : kz::kChannels) {
         rows(channel).showDutyBoxes();
         rows(channel).showSwitches();
     }
@@ -86,15 +84,16 @@ void ChannelPagesEditor::toneSystemClick(ToneSystem system) {
 }
 
 void ChannelPagesEditor::applyFixedAlertTime(bool enabled) {
-    env_.image->setByte(PagerField::fixedAlertTimeMark,
-                        enabled ? kz::kFixedAlertTimeEnabled : kz::kFixedAlertTimeDisabled);
+    env_.image->setByte(PagerField::fixedAlertTimeMark, enabled
+                                                            ? PagerValue::fixedAlertTimeEnabled
+                                                            : PagerValue::fixedAlertTimeDisabled);
     if (!enabled) {
-        for (Channel channel : {Channel::F1, Channel::F2})
-            for (CallFamily family : kFamilies)
+        for (Channel channel : kz::kChannels)
+            for (CallFamily family : kz::kCallFamilies)
                 for (int n = 0; n < kz::rowCount(family); ++n)
                     env_.image->setByte(kz::alertTimeOffset(channel, family, n), 0);
-        for (Channel channel : {Channel::F1, Channel::F2})
-            for (CallFamily family : kFamilies)
+        for (Channel channel : kz::kChannels)
+            for (CallFamily family : kz::kCallFamilies)
                 rows(channel).showAlertTimes(family);
     }
     rows(Channel::F2).refreshRows(CallFamily::Calls);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "function_switch_defaults.h"
+
 #include <array>
 
 // Editor values held outside the pager image. They live with the main window for the whole run.
@@ -20,10 +22,8 @@ struct EditorState {
     // Remembered "Mode" list positions of the four function switches, one set for a two-channel
     // pager and one for a single-channel pager, so that switching One Channel back and forth
     // brings each switch's earlier mode back.
-    static constexpr std::array<int, 4> kTwoChannelModesAtStart{5, 4, 2, 3};
-    static constexpr std::array<int, 4> kOneChannelModesAtStart{0, 0, 1, 1};
-    std::array<int, 4> twoChannelModes = kTwoChannelModesAtStart;
-    std::array<int, 4> oneChannelModes = kOneChannelModesAtStart;
+    std::array<int, 4> twoChannelModes = kTwoChannelSwitchDefaults.modePositions;
+    std::array<int, 4> oneChannelModes = kOneChannelSwitchDefaults.modePositions;
 };
 
 } // namespace kz

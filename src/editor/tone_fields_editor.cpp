@@ -19,8 +19,6 @@ using kz::Channel;
 using kz::ToneKind;
 using kz::ToneSystem;
 
-constexpr std::array kChannels{Channel::F1, Channel::F2};
-
 std::size_t at(Channel channel) {
     return static_cast<std::size_t>(channel);
 }
@@ -35,7 +33,7 @@ ToneFieldsEditor::ToneFieldsEditor(Environment environment, CallToneControls& f1
                                    CallToneControls& f2)
     : env_(std::move(environment)), controls_{&f1, &f2} {
     assert(env_.image && env_.selectedSystem && env_.decoderBandwidth && env_.focusSink);
-    for (Channel channel : kChannels) {
+    for (Channel channel : kz::kChannels) {
         for (int row = 0; row < kz::kCallRows; ++row) {
             connectField(channel, ToneKind::Tone1, row);
             connectField(channel, ToneKind::Tone2, row);

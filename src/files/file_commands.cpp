@@ -1,6 +1,8 @@
 #include "file_commands.h"
 
 #include "builtin_images.h"
+#include "firmware_version.h"
+#include "function_switch_defaults.h"
 #include "message_service.h"
 #include "program_identity.h"
 #include "table_file.h"
@@ -68,10 +70,8 @@ void FileCommands::Open1Click() {
     TPagerImage& image = host_.workingImage();
     copyTableBytes(*bytes, image);
 
-    host_.showFirmwareLabel(QStringLiteral("FirmVer. %1.%2.%3")
-                                .arg(image.byte(PagerField::firmwareMajor))
-                                .arg(image.byte(PagerField::firmwareMinor))
-                                .arg(image.byte(PagerField::firmwarePatch)));
+    host_.showFirmwareLabel(
+        firmwareVersionText(image.block(PagerField::headerBlock, PagerField::headerBlockSize)));
     host_.showTimingUnit(timingUnitForFirmware(image.firmwareVersionValue()));
     host_.runLoadingPass();
     host_.setCaption(captionWithFile(programTitle_, *chosen));
@@ -126,13 +126,11 @@ void FileCommands::Recallfaxtorysetup1Click() {
     // The factory image follows the One Channel box, and keeps that for the rest of the run.
     const bool oneChannel = host_.oneChannelChecked();
     factory_.storeImageSum();
-    const std::uint8_t mark = oneChannel ? 254 : 255;
+    const std::uint8_t mark =
+        oneChannel ? PagerValue::oneChannelPager : PagerValue::twoChannelPager;
     factory_.setByte(PagerField::oneChannelMark, mark);
     factory_.setByte(PagerField::oneChannelMark2, mark);
-    const std::array<std::uint8_t, 4> switches =
-        oneChannel ? std::array<std::uint8_t, 4>{0x40, 0x20, 0x21, 0x21}
-                   : std::array<std::uint8_t, 4>{0x52, 0x22, 0x21, 0x25};
-    factory_.replace(switches, PagerField::functionSwitches);
+    factory_.replace(functionSwitchDefaults(oneChannel).bytes, PagerField::functionSwitches);
     host_.resetModeMemory(oneChannel);
     factory_.storeImageSum();
 

@@ -26,6 +26,9 @@ public:
     static constexpr int kWriteTimeoutMs = 500;
     static constexpr int kInputQueueSize = 32768;
     static constexpr int kOutputQueueSize = 9216;
+    // The programmer's line: 9600 baud, opened in mode 1 (8 data bits, no parity, 1 stop bit).
+    static constexpr int kProgrammerBaudRate = 9600;
+    static constexpr int kMode8N1 = 1;
 
     TCommPort();
     ~TCommPort();
@@ -70,7 +73,7 @@ private:
     bool broken_ = false;
     QString brokenReason_;
     QString portName_ = QStringLiteral("COM1");
-    int baudRate_ = 9600;
+    int baudRate_ = kProgrammerBaudRate;
     QSerialPort::DataBits dataBits_ = QSerialPort::Data8;
     QSerialPort::Parity parity_ = QSerialPort::NoParity;
     QSerialPort::StopBits stopBits_ = QSerialPort::OneStop;

@@ -15,18 +15,9 @@ void appendWord(QByteArray& frame, int value) {
 
 } // namespace
 
-std::uint16_t sum16(std::span<const std::uint8_t> bytes) {
-    unsigned sum = 0;
-    for (std::uint8_t b : bytes)
-        sum += b;
-    return static_cast<std::uint16_t>(sum & 0xFFFF);
-}
-
 std::uint16_t sum16(const QByteArray& bytes, int from, int to) {
-    unsigned sum = 0;
-    for (int i = from; i < to; ++i)
-        sum += at(bytes, i);
-    return static_cast<std::uint16_t>(sum & 0xFFFF);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    return kz::sum16(std::span(data + from, static_cast<std::size_t>(to - from)));
 }
 
 QByteArray buildFrame(std::uint8_t unit, std::uint8_t command, std::uint8_t length,

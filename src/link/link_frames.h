@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sum16.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,8 +30,8 @@ inline constexpr std::uint8_t kAck = 0x06;
 inline constexpr int kWriteAckSize = 16;
 inline constexpr int kBenchFrameSize = 18;
 
-// Sum of the bytes, each unsigned, modulo 65536.
-std::uint16_t sum16(std::span<const std::uint8_t> bytes);
+// Sum of the bytes, each unsigned, modulo 65536 (the pager's one 16-bit sum).
+using kz::sum16;
 std::uint16_t sum16(const QByteArray& bytes, int from, int to); // bytes [from, to)
 
 // Preamble, unit, command, length byte, body, then the sum of positions 10 .. end of body.

@@ -23,7 +23,7 @@ public:
     virtual void setMainWindowEnabled(bool enabled) = 0;
 
     // Progress window: state text, gauge (range 0..maximum, value, shown or hidden), showing
-    // and closing the window. The operations clamp the gauge value to the range themselves.
+    // and closing the window. A value beyond the range shows a full bar.
     virtual void showProgress() = 0;
     virtual void closeProgress() = 0;
     virtual void setProgressState(const QString& text) = 0;

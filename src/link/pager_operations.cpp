@@ -9,8 +9,6 @@
 #include "port_opening.h"
 #include "serial_prefixes.h"
 
-#include <algorithm>
-
 namespace kz {
 
 PagerOperations::PagerOperations(TCommPort& port, PagerHost& host)
@@ -42,15 +40,9 @@ void PagerOperations::progressTotalChanged(int total) {
     setGauge(total);
 }
 
-void PagerOperations::setGaugeRange(int maximum) {
-    gaugeMax_ = maximum;
-    host_.setGaugeRange(maximum);
-    gaugeValue_ = std::clamp(gaugeValue_, 0, gaugeMax_);
-}
-
 void PagerOperations::setGauge(int value) {
-    // The gauge clamps: a total beyond the range shows a full bar.
-    gaugeValue_ = std::clamp(value, 0, gaugeMax_);
+    // The running total may pass the gauge's range; the gauge shows that as a full bar.
+    gaugeValue_ = value;
     host_.setGaugeValue(gaugeValue_);
 }
 
@@ -59,8 +51,7 @@ bool PagerOperations::probe(const QString& portName) {
     bool answered = false;
     try {
         // An empty entry of the port table fails at once: there is nothing to open.
-        port_.openWithSettings(9600, portName, 1);
-        port_.purge();
+        openProgrammerPort(port_, portName);
         std::uint8_t none = 0;
         answered = link_.read(frames::kPagerUnit, 0, 0, &none);
     } catch (const ECommError&) {
@@ -99,13 +90,6 @@ void PagerOperations::startUpSearch() {
     scope.ended();
 }
 
-QString PagerOperations::firmwareText(const QByteArray& header) const {
-    const auto digit = [&](int i) {
-        return static_cast<int>(static_cast<std::uint8_t>(header[i]));
-    };
-    return QString::asprintf("FirmVer. %d.%d.%d", digit(12), digit(13), digit(14));
-}
-
 void PagerOperations::failureEnd(const QString& message, const QString& status,
                                  bool progressShown) {
     port_.close();
@@ -128,22 +112,25 @@ void PagerOperations::boardCheckFailed(const QString& status) {
 PagerOperations::Intake PagerOperations::serialIntake() {
     host_.setProgressState(QStringLiteral("Read Serial No. ..."));
     host_.setStatusLine(QStringLiteral("  Read Serial No. ......"));
-    QByteArray block(16, char(0xFF));
-    if (!link_.read(frames::kPagerUnit, PagerField::serialNumber, 16,
+    const QByteArray blank(PagerField::serialBlockSize,
+                           static_cast<char>(PagerValue::noSerialNumberFill));
+    QByteArray block = blank;
+    if (!link_.read(frames::kPagerUnit, PagerField::serialBlock, PagerField::serialBlockSize,
                     reinterpret_cast<std::uint8_t*>(block.data())))
         return Intake::ReadFailed;
     pagerSerialBlock_ = block;
-    if (block == QByteArray(16, char(0xFF)))
+    if (block == blank)
         return Intake::Accepted; // no serial number: nothing to take over
-    const std::uint16_t sum = frames::sum16(block, 0, 14);
+    constexpr int sumAt = PagerField::serialSum - PagerField::serialBlock;
+    const std::uint16_t sum = frames::sum16(block, 0, PagerField::serialNumberWidth);
     const int stored =
-        static_cast<std::uint8_t>(block[14]) << 8 | static_cast<std::uint8_t>(block[15]);
+        static_cast<std::uint8_t>(block[sumAt]) << 8 | static_cast<std::uint8_t>(block[sumAt + 1]);
     if (sum != stored)
         return Intake::ChecksumError;
-    host_.workingImage().replace(
-        std::span(reinterpret_cast<const std::uint8_t*>(block.constData()), 16),
-        PagerField::serialNumber);
-    const QByteArray serial = block.left(14);
+    host_.workingImage().replace(std::span(reinterpret_cast<const std::uint8_t*>(block.constData()),
+                                           static_cast<std::size_t>(PagerField::serialBlockSize)),
+                                 PagerField::serialBlock);
+    const QByteArray serial = block.left(PagerField::serialNumberWidth);
     const qsizetype end = serial.indexOf('\0');
     host_.setSerialText(QString::fromLatin1(end < 0 ? serial : serial.left(end)));
     serialPrefixFlag_ = hasKnownSerialPrefix(block);

@@ -60,6 +60,8 @@ public:
 
 private:
     enum class Intake { Accepted, ReadFailed, ChecksumError };
+    enum class WriteResult { Success, WriteFailure, VerifyFailure };
+    enum class ReadResult { Success, ReadFailure, ChecksumError };
     friend class OperationScope;
 
     bool probe(const QString& portName);
@@ -68,17 +70,27 @@ private:
     // the serial intake. On a failure it ends the operation (message, five-dot status, progress
     // window closed) and returns false.
     bool takeHeaderAndSerial();
-    QString firmwareText(const QByteArray& header) const;
     // Close the port, message, status line, then (when the progress window is up) gauge to 0
     // and close it, and enable the main window.
     void failureEnd(const QString& message, const QString& status, bool progressShown);
     void boardCheckFailed(const QString& status);
 
+    // The steps of Write and Read. A step that fails ends the operation itself (message, status
+    // line, port and progress window closed, main window enabled) and returns false.
+    bool startWrite();
+    bool readVersionBlock();
+    WriteResult writeImage();
+    void showWriteOutcome(WriteResult result);
+    void endWrite();
+    bool startRead();
+    ReadResult readImage(QByteArray& buffer);
+    void showReadOutcome(ReadResult result);
+    void endRead(ReadResult result, QByteArray& buffer);
+
     // Stores in `image` the image sum over the bytes the pager holds after a Write: the image
     // with the pager's own serial-number block.
     void storeImageSumAsThePagerHoldsIt(TPagerImage& image) const;
 
-    void setGaugeRange(int maximum);
     void setGauge(int value);
     void writeErrorDump(const QByteArray& buffer);
     // Reads four 128-byte blocks into `buffer` (read) or compares them with the working image
@@ -93,7 +105,6 @@ private:
     // The serial-number block (416..431) the last serial intake read from the pager.
     QByteArray pagerSerialBlock_;
     bool busy_ = false;
-    int gaugeMax_ = 100;
     int gaugeValue_ = 0;
 };
 

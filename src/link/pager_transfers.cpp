@@ -1,5 +1,7 @@
-// Write, Read and Verify: the three commands of the Pager menu.
+// Write, Read and Verify: the three commands of the Pager menu. Each reads as its steps: start
+// (board check), header and serial intake, transfer, outcome, end.
 #include "comm_port.h"
+#include "firmware_version.h"
 #include "link_frames.h"
 #include "message_service.h"
 #include "operation_scope.h"
@@ -23,14 +25,21 @@ const QString kTesting = QStringLiteral("  Target board testing ......");
 const QString kReadVersionState = QStringLiteral("Read Version ...");
 const QString kReadVersionStatus = QStringLiteral("  Read Version ......");
 
-constexpr int kHeaderSize = 16;
+// Write sends 0..415 in blocks of this size, each read back before the next.
 constexpr int kWriteBlock = 32;
 constexpr int kWriteGaugeMax = 1728;
+// Read and Verify move the image in four blocks of this size.
 constexpr int kLargeBlock = 128;
-constexpr int kImageGaugeMax = 512;
-// After the thirteen 32-byte blocks covering 0..415: the call attributes and the sum block.
-// The serial-number block 416..431 is never written: it belongs to the unit.
-constexpr std::array<std::pair<int, int>, 2> kTailBlocks = {{{432, 64}, {496, 16}}};
+constexpr int kImageGaugeMax = TPagerImage::kSize;
+// After the thirteen 32-byte blocks covering 0..415: the call attributes up to the version
+// block, then the version block. The serial-number block 416..431 is never written: it belongs
+// to the unit.
+constexpr std::array<std::pair<int, int>, 2> kTailBlocks = {
+    {{PagerField::f1CallAttributes, PagerField::versionBlock - PagerField::f1CallAttributes},
+     {PagerField::versionBlock, PagerField::versionBlockSize}}};
+// How long the outcome stays in the progress window before it closes.
+constexpr int kWriteOutcomePauseMs = 600;
+constexpr int kReadOutcomePauseMs = 800;
 
 void purgeQuietly(TCommPort& port) {
     try {
@@ -49,20 +58,33 @@ std::span<const std::uint8_t> spanOf(const QByteArray& array) {
             static_cast<std::size_t>(array.size())};
 }
 
+// Pagers that never stored the second-tone durations get their defaults.
+void fillUnsetToneDurations(QByteArray& image) {
+    const auto fill = [&](int offset, std::uint8_t value) {
+        if (static_cast<std::uint8_t>(image[offset]) == PagerValue::unset)
+            image[offset] = static_cast<char>(value);
+    };
+    fill(PagerField::tone2DurationStd, PagerValue::tone2DurationStdDefault);
+    fill(PagerField::tone2DurationPlectron, PagerValue::tone2DurationPlectronDefault);
+}
+
 } // namespace
 
+// --- shared steps ---------------------------------------------------------------------------
+
 bool PagerOperations::takeHeaderAndSerial() {
-    QByteArray header(kHeaderSize, '\0');
-    if (!link_.read(frames::kPagerUnit, 0, kHeaderSize, bytesOf(header))) {
+    QByteArray header(PagerField::headerBlockSize, '\0');
+    if (!link_.read(frames::kPagerUnit, PagerField::headerBlock, PagerField::headerBlockSize,
+                    bytesOf(header))) {
         host_.setFirmwareVisible(false);
         host_.setFirmwareText(QString());
         failureEnd(QStringLiteral("Read Firmware Version Fail !"), kReadyAfterFailure, true);
         return false;
     }
     // The pager's own header (firmware version, channel marks) replaces the editor's.
-    host_.setFirmwareText(firmwareText(header));
+    host_.setFirmwareText(firmwareVersionText(spanOf(header)));
     host_.setFirmwareVisible(true);
-    host_.workingImage().replace(spanOf(header), 0);
+    host_.workingImage().replace(spanOf(header), PagerField::headerBlock);
     setGauge(0);
 
     switch (serialIntake()) {
@@ -78,102 +100,6 @@ bool PagerOperations::takeHeaderAndSerial() {
     return false;
 }
 
-void PagerOperations::storeImageSumAsThePagerHoldsIt(TPagerImage& image) const {
-    // The sum covers bytes 16..495, the serial-number block among them. Write never sends that
-    // block, so the pager keeps the one the intake read from it; the sum the pager gets must
-    // cover that block, or every later Read of the pager fails on its image sum. When the
-    // intake took the pager's serial number over (or both are blank) this is the plain sum.
-    TPagerImage asStored = image;
-    asStored.replace(spanOf(pagerSerialBlock_), PagerField::serialNumber);
-    image.setWord16(PagerField::imageSum, asStored.computeImageSum());
-}
-
-void PagerOperations::Write1Click() {
-    if (busy_)
-        return; // a key that reached us while another operation waits for the programmer
-    OperationScope scope(*this);
-    TPagerImage& image = host_.workingImage();
-    stampToolVersion(image);
-    host_.setMainWindowEnabled(false);
-    host_.setStatusLine(kTesting);
-    if (!port_.isOpen())
-        openSelectedPort();
-    if (!boardCheck()) {
-        boardCheckFailed(kReady);
-        return scope.ended();
-    }
-
-    host_.setFirmwareText(QString());
-    setGauge(0);
-    host_.setProgressState(kReadVersionState);
-    host_.showProgress();
-    host_.setStatusLine(kReadVersionStatus);
-    QByteArray block(kHeaderSize, '\0');
-    if (!link_.read(frames::kPagerUnit, PagerField::imageSum, kHeaderSize, bytesOf(block))) {
-        host_.setFirmwareVisible(false);
-        host_.setFirmwareText(QString());
-        failureEnd(QStringLiteral("Read Software Version Fail !"), kReadyAfterFailure, true);
-        return scope.ended();
-    }
-
-    host_.setFirmwareText(QString());
-    setGauge(0);
-    host_.setGaugeVisible(false);
-    host_.setProgressState(kReadVersionState);
-    host_.setStatusLine(kReadVersionStatus);
-    if (!takeHeaderAndSerial())
-        return scope.ended();
-
-    setGaugeRange(kWriteGaugeMax);
-    setGauge(0);
-    host_.setGaugeVisible(true);
-    host_.setProgressState(QStringLiteral("Write Now ......"));
-    host_.setStatusLine(QStringLiteral("  Write Now ......"));
-    storeImageSumAsThePagerHoldsIt(image);
-    purgeQuietly(port_);
-
-    enum class Result { Success, WriteFailure, VerifyFailure } result = Result::Success;
-    link_.setProgressTotal(kWriteBlock);
-    const auto transfer = [&](int address, int count) {
-        if (!link_.write(image.bytes(), address, count)) {
-            result = Result::WriteFailure;
-            return false;
-        }
-        if (!link_.readBack(image.bytes(), address, count)) {
-            result = Result::VerifyFailure;
-            return false;
-        }
-        setGauge(gaugeValue_ + count);
-        return true;
-    };
-    for (int address = 0; address < PagerField::serialNumber; address += kWriteBlock)
-        if (!transfer(address, kWriteBlock))
-            break;
-    if (result == Result::Success)
-        for (const auto& [address, count] : kTailBlocks)
-            if (!transfer(address, count))
-                break;
-
-    switch (result) {
-    case Result::Success:
-        host_.setProgressState(QStringLiteral(" Write Success !"));
-        break;
-    case Result::WriteFailure:
-        host_.setProgressState(QStringLiteral(" Write Fail !"));
-        break;
-    case Result::VerifyFailure:
-        host_.setProgressState(QStringLiteral(" Verify Fail !"));
-        break;
-    }
-    ProgrammerLink::pause(600);
-    port_.close();
-    setGauge(0);
-    host_.closeProgress();
-    host_.setMainWindowEnabled(true);
-    host_.setStatusLine(kReady);
-    scope.ended();
-}
-
 bool PagerOperations::transferFourBlocks(QByteArray* buffer) {
     link_.setProgressTotal(kLargeBlock);
     for (int address = 0; address < TPagerImage::kSize; address += kLargeBlock) {
@@ -187,66 +113,191 @@ bool PagerOperations::transferFourBlocks(QByteArray* buffer) {
     return true;
 }
 
+// --- Write ----------------------------------------------------------------------------------
+
+void PagerOperations::Write1Click() {
+    if (busy_)
+        return; // a key that reached us while another operation waits for the programmer
+    OperationScope scope(*this);
+    if (!startWrite() || !readVersionBlock() || !takeHeaderAndSerial())
+        return scope.ended();
+    showWriteOutcome(writeImage());
+    endWrite();
+    scope.ended();
+}
+
+bool PagerOperations::startWrite() {
+    stampToolVersion(host_.workingImage());
+    host_.setMainWindowEnabled(false);
+    host_.setStatusLine(kTesting);
+    if (!port_.isOpen())
+        openSelectedPort();
+    if (!boardCheck()) {
+        boardCheckFailed(kReady);
+        return false;
+    }
+    return true;
+}
+
+bool PagerOperations::readVersionBlock() {
+    host_.setFirmwareText(QString());
+    setGauge(0);
+    host_.setProgressState(kReadVersionState);
+    host_.showProgress();
+    host_.setStatusLine(kReadVersionStatus);
+    QByteArray block(PagerField::versionBlockSize, '\0');
+    if (!link_.read(frames::kPagerUnit, PagerField::versionBlock, PagerField::versionBlockSize,
+                    bytesOf(block))) {
+        host_.setFirmwareVisible(false);
+        host_.setFirmwareText(QString());
+        failureEnd(QStringLiteral("Read Software Version Fail !"), kReadyAfterFailure, true);
+        return false;
+    }
+    host_.setFirmwareText(QString());
+    setGauge(0);
+    host_.setGaugeVisible(false);
+    host_.setProgressState(kReadVersionState);
+    host_.setStatusLine(kReadVersionStatus);
+    return true;
+}
+
+void PagerOperations::storeImageSumAsThePagerHoldsIt(TPagerImage& image) const {
+    // The sum covers bytes 16..495, the serial-number block among them. Write never sends that
+    // block, so the pager keeps the one the intake read from it; the sum the pager gets must
+    // cover that block, or every later Read of the pager fails on its image sum. When the
+    // intake took the pager's serial number over (or both are blank) this is the plain sum.
+    TPagerImage asStored = image;
+    asStored.replace(spanOf(pagerSerialBlock_), PagerField::serialBlock);
+    image.setWord16(PagerField::imageSum, asStored.computeImageSum());
+}
+
+PagerOperations::WriteResult PagerOperations::writeImage() {
+    TPagerImage& image = host_.workingImage();
+    host_.setGaugeRange(kWriteGaugeMax);
+    setGauge(0);
+    host_.setGaugeVisible(true);
+    host_.setProgressState(QStringLiteral("Write Now ......"));
+    host_.setStatusLine(QStringLiteral("  Write Now ......"));
+    storeImageSumAsThePagerHoldsIt(image);
+    purgeQuietly(port_);
+
+    link_.setProgressTotal(kWriteBlock);
+    // Each block is written, then read back and compared before the next one goes.
+    const auto transfer = [&](int address, int count) {
+        if (!link_.write(image.bytes(), address, count))
+            return WriteResult::WriteFailure;
+        if (!link_.readBack(image.bytes(), address, count))
+            return WriteResult::VerifyFailure;
+        setGauge(gaugeValue_ + count);
+        return WriteResult::Success;
+    };
+    for (int address = 0; address < PagerField::serialBlock; address += kWriteBlock)
+        if (const WriteResult result = transfer(address, kWriteBlock);
+            result != WriteResult::Success)
+            return result;
+    for (const auto& [address, count] : kTailBlocks)
+        if (const WriteResult result = transfer(address, count); result != WriteResult::Success)
+            return result;
+    return WriteResult::Success;
+}
+
+void PagerOperations::showWriteOutcome(WriteResult result) {
+    switch (result) {
+    case WriteResult::Success:
+        host_.setProgressState(QStringLiteral(" Write Success !"));
+        break;
+    case WriteResult::WriteFailure:
+        host_.setProgressState(QStringLiteral(" Write Fail !"));
+        break;
+    case WriteResult::VerifyFailure:
+        host_.setProgressState(QStringLiteral(" Verify Fail !"));
+        break;
+    }
+}
+
+void PagerOperations::endWrite() {
+    ProgrammerLink::pause(kWriteOutcomePauseMs);
+    port_.close();
+    setGauge(0);
+    host_.closeProgress();
+    host_.setMainWindowEnabled(true);
+    host_.setStatusLine(kReady);
+}
+
+// --- Read -----------------------------------------------------------------------------------
+
 void PagerOperations::Read1Click() {
     if (busy_)
         return; // a key that reached us while another operation waits for the programmer
     OperationScope scope(*this);
-    TPagerImage& image = host_.workingImage();
+    if (!startRead())
+        return scope.ended();
+    host_.setProgressState(kReadVersionState);
+    host_.showProgress();
+    host_.setStatusLine(kReadVersionStatus);
+    if (!takeHeaderAndSerial())
+        return scope.ended();
+    // Twice the image: the dump of a damaged read is this whole buffer.
+    QByteArray buffer(2 * TPagerImage::kSize, '\0');
+    const ReadResult result = readImage(buffer);
+    showReadOutcome(result);
+    endRead(result, buffer);
+    scope.ended();
+}
+
+bool PagerOperations::startRead() {
     host_.setFirmwareText(QString());
     host_.setFirmwareVisible(false);
     host_.setMainWindowEnabled(false);
     host_.setStatusLine(kTesting);
     if (!boardCheck()) {
         boardCheckFailed(kReadyAfterFailure);
-        return scope.ended();
+        return false;
     }
     if (!port_.isOpen())
         openSelectedPort();
+    return true;
+}
 
-    host_.setProgressState(kReadVersionState);
-    host_.showProgress();
-    host_.setStatusLine(kReadVersionStatus);
-    if (!takeHeaderAndSerial())
-        return scope.ended();
-
+PagerOperations::ReadResult PagerOperations::readImage(QByteArray& buffer) {
     setGauge(0);
     host_.setGaugeVisible(true);
-    setGaugeRange(kImageGaugeMax);
+    host_.setGaugeRange(kImageGaugeMax);
     host_.setStatusLine(QStringLiteral("  Read Now ......"));
     host_.setProgressState(QStringLiteral(" Read Now ......"));
-    // Twice the image: the dump of a damaged read is this whole buffer.
-    QByteArray buffer(2 * TPagerImage::kSize, '\0');
     purgeQuietly(port_);
+    if (!transferFourBlocks(&buffer))
+        return ReadResult::ReadFailure;
+    return TPagerImage::imageSumAcceptedOf(spanOf(buffer).first<TPagerImage::kSize>())
+               ? ReadResult::Success
+               : ReadResult::ChecksumError;
+}
 
-    enum class Outcome { Success, ReadFail, ChecksumError } outcome = Outcome::Success;
-    if (!transferFourBlocks(&buffer)) {
-        outcome = Outcome::ReadFail;
+void PagerOperations::showReadOutcome(ReadResult result) {
+    switch (result) {
+    case ReadResult::Success:
+        host_.setProgressState(QStringLiteral(" Read Success !"));
+        break;
+    case ReadResult::ReadFailure:
         host_.setProgressState(QStringLiteral("  Read Fail !"));
-    } else {
-        const auto bytes = spanOf(buffer).first<TPagerImage::kSize>();
-        const int stored = bytes[PagerField::imageSum] << 8 | bytes[PagerField::imageSum + 1];
-        // Byte 495 = 0xCD marks an image whose sum is not kept; it is accepted as it stands.
-        if (TPagerImage::imageSumOf(bytes) == stored || bytes[TPagerImage::kSumLast] == 0xCD) {
-            host_.setProgressState(QStringLiteral(" Read Success !"));
-        } else {
-            outcome = Outcome::ChecksumError;
-            host_.setGaugeVisible(false);
-            setGauge(0);
-            host_.setProgressState(QStringLiteral("Checksum Error !"));
-        }
+        break;
+    case ReadResult::ChecksumError:
+        host_.setGaugeVisible(false);
+        setGauge(0);
+        host_.setProgressState(QStringLiteral("Checksum Error !"));
+        break;
     }
-    ProgrammerLink::pause(800);
+}
+
+void PagerOperations::endRead(ReadResult result, QByteArray& buffer) {
+    ProgrammerLink::pause(kReadOutcomePauseMs);
     port_.close();
     setGauge(0);
     host_.closeProgress();
-
-    if (outcome == Outcome::Success) {
-        // Pagers that never stored the second-tone durations get their defaults.
-        if (static_cast<std::uint8_t>(buffer[PagerField::tone2DurationStd]) == 0xFF)
-            buffer[PagerField::tone2DurationStd] = 3;
-        if (static_cast<std::uint8_t>(buffer[PagerField::tone2DurationPlectron]) == 0xFF)
-            buffer[PagerField::tone2DurationPlectron] = 2;
-        image.replace(spanOf(buffer).first(TPagerImage::kSize), 0);
+    if (result == ReadResult::Success) {
+        fillUnsetToneDurations(buffer);
+        host_.workingImage().replace(spanOf(buffer).first(TPagerImage::kSize),
+                                     PagerField::headerBlock);
         host_.runLoadingPass();
     } else {
         // A failed read is dumped too (blocks received so far, zeros for the rest), so that a
@@ -255,7 +306,6 @@ void PagerOperations::Read1Click() {
     }
     host_.setMainWindowEnabled(true);
     host_.setStatusLine(kReady);
-    scope.ended();
 }
 
 void PagerOperations::writeErrorDump(const QByteArray& buffer) {
@@ -263,6 +313,8 @@ void PagerOperations::writeErrorDump(const QByteArray& buffer) {
     if (!file.open(QIODevice::WriteOnly) || file.write(buffer) != buffer.size() || !file.commit())
         warn(QStringLiteral("Save Error!"), file.errorString());
 }
+
+// --- Verify ---------------------------------------------------------------------------------
 
 void PagerOperations::Verify1Click() {
     if (busy_)
@@ -277,7 +329,7 @@ void PagerOperations::Verify1Click() {
     if (!port_.isOpen())
         openSelectedPort();
 
-    setGaugeRange(kImageGaugeMax);
+    host_.setGaugeRange(kImageGaugeMax);
     setGauge(0);
     host_.setProgressState(QStringLiteral("Verify Now ......"));
     host_.showProgress();
@@ -292,7 +344,7 @@ void PagerOperations::Verify1Click() {
     } else {
         host_.setProgressState(QStringLiteral(" Verify Success !"));
     }
-    ProgrammerLink::pause(800);
+    ProgrammerLink::pause(kReadOutcomePauseMs);
     port_.close();
     host_.setGaugeVisible(true);
     setGauge(0);

@@ -29,10 +29,14 @@ Message portOpenFailureMessage(const ECommError& error) {
             detailOf(error)};
 }
 
+void openProgrammerPort(TCommPort& port, const QString& portName) {
+    port.openWithSettings(TCommPort::kProgrammerBaudRate, portName, TCommPort::kMode8N1);
+    port.purge();
+}
+
 bool openPortWithMessages(TCommPort& port, const QString& portName) {
     try {
-        port.openWithSettings(9600, portName, 1);
-        port.purge();
+        openProgrammerPort(port, portName);
     } catch (const ECommError& error) {
         messages().show(portOpenFailureMessage(error));
         port.close();

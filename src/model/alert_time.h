@@ -12,11 +12,6 @@ inline const QString kAlertTimeRangeMessage =
     QStringLiteral("Please insert a number between 0.5 to 120.0");
 inline const QString kAlertTimeIntervalMessage = QStringLiteral("The interval is 0.5 second.");
 
-// fixedAlertTimeMark: calls may have a fixed alert time only when it holds this value (255 and
-// every other value mean the standard time only).
-inline constexpr std::uint8_t kFixedAlertTimeEnabled = 254;
-inline constexpr std::uint8_t kFixedAlertTimeDisabled = 255;
-
 // Fixed alert time the "FIXED" item starts with: 1.0 s.
 inline constexpr std::uint8_t kDefaultFixedAlertTime = 2;
 

@@ -1,5 +1,7 @@
 #include "builtin_images.h"
 
+#include "function_switch_defaults.h"
+
 #include <cstdint>
 #include <initializer_list>
 
@@ -76,7 +78,7 @@ TPagerImage builtinWorkingImage() {
     image.setWord16(alertTonality + 2, 400);
     image.setWord16(alertTonality + 4, 900);
     image.setWord16(alertTonality + 6, 1700);
-    put(image, functionSwitches, {0x52, 0x22, 0x21, 0x25});
+    image.replace(kz::kTwoChannelSwitchDefaults.bytes, functionSwitches);
     image.setByte(resetMode, 4);
     image.setByte(resetDelay, 16);
     image.setByte(carrierOffDelay, 7);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // Where the fields of each call row of a channel lie in the pager image.
 //
 // A channel holds eight calls (two tones each) and four group calls (one tone each). The F2 call
@@ -11,6 +13,9 @@ enum class Channel { F1 = 0, F2 = 1 };
 enum class CallFamily { Calls, Groups };
 // The three kinds of tone field: Tone 1 and Tone 2 of a call, the tone of a group call.
 enum class ToneKind { Tone1 = 0, Tone2 = 1, Group = 2 };
+// Both channels and both row families, in the order the editor walks them.
+inline constexpr std::array kChannels{Channel::F1, Channel::F2};
+inline constexpr std::array kCallFamilies{CallFamily::Calls, CallFamily::Groups};
 // Function switches SW-A..SW-D.
 inline constexpr int kSwitchCount = 4;
 

@@ -4,9 +4,12 @@
 //
 // This list is the one place that names every field of the pager image. Offsets are decimal
 // byte offsets; multi-byte numbers are big-endian. Each entry is (name, offset, width).
-// From it come the PagerField::name offset constants and the kPagerFields table.
+// From it come the PagerField::name offset and PagerField::nameWidth width constants and the
+// kPagerFields table. The special byte values some fields give a meaning are named in
+// PagerValue below.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #define KZ904_PAGER_FIELDS(X)                                                                      \
@@ -119,7 +122,9 @@
     X(toolVersion, 510, 2)
 
 namespace PagerField {
-#define KZ904_FIELD_OFFSET(name, offset, width) inline constexpr int name = offset;
+#define KZ904_FIELD_OFFSET(name, offset, width)                                                    \
+    inline constexpr int name = offset;                                                            \
+    inline constexpr int name##Width = width;
 KZ904_PAGER_FIELDS(KZ904_FIELD_OFFSET)
 #undef KZ904_FIELD_OFFSET
 
@@ -138,11 +143,44 @@ inline constexpr int batteryGaugeLow = batteryLevels + 1;
 inline constexpr int batteryGaugeMedium = batteryLevels + 2;
 inline constexpr int batteryGaugeHigh = batteryLevels + 3;
 
+// The blocks the programmer reads as a whole before a transfer: the header (0..15), the
+// serial-number block with its sum (416..431) and the version block (496..511: image sum,
+// identity and tool version).
+inline constexpr int headerBlock = headerReserved;
+inline constexpr int headerBlockSize = 16;
+inline constexpr int serialBlock = serialNumber;
+inline constexpr int serialBlockSize = serialNumberWidth + serialSumWidth;
+inline constexpr int versionBlock = imageSum;
+inline constexpr int versionBlockSize = imageSumWidth + identityWidth + toolVersionWidth;
+
 // The F2 call block repeats the F1 call block this many bytes further on (except 280..287).
 inline constexpr int channelCallBlockStep = 144;
 // f2CallAttributes lies this many bytes after f1CallAttributes.
 inline constexpr int channelAttributeStep = 32;
 } // namespace PagerField
+
+// Byte values that some fields give a meaning.
+namespace PagerValue {
+// An erased byte. A serial-number block of sixteen of them means the unit has no serial number.
+inline constexpr std::uint8_t unset = 0xFF;
+inline constexpr std::uint8_t noSerialNumberFill = unset;
+// Byte 495 (the last byte under the image sum) holding this accepts an image whose sum is wrong.
+inline constexpr std::uint8_t sumWaiverMark = 0xCD;
+// oneChannelMark and oneChannelMark2.
+inline constexpr std::uint8_t oneChannelPager = 254;
+inline constexpr std::uint8_t twoChannelPager = 255;
+// toneSystem; any other byte counts as Standard.
+inline constexpr std::uint8_t toneSystemStandard = 255;
+inline constexpr std::uint8_t toneSystemUser = 254;
+inline constexpr std::uint8_t toneSystemPlectron = 253;
+// What a Read puts into tone2DurationStd and tone2DurationPlectron when the pager never stored
+// them (the byte is unset).
+inline constexpr std::uint8_t tone2DurationStdDefault = 3;
+inline constexpr std::uint8_t tone2DurationPlectronDefault = 2;
+// fixedAlertTimeMark; any other byte counts as disabled for the call rows.
+inline constexpr std::uint8_t fixedAlertTimeEnabled = 254;
+inline constexpr std::uint8_t fixedAlertTimeDisabled = 255;
+} // namespace PagerValue
 
 struct PagerFieldInfo {
     std::string_view name;

@@ -1,5 +1,7 @@
 #include "pager_image.h"
 
+#include "sum16.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -60,10 +62,12 @@ std::span<const std::uint8_t> TPagerImage::block(int offset, int length) const {
 }
 
 std::uint16_t TPagerImage::imageSumOf(std::span<const std::uint8_t, kSize> bytes) {
-    unsigned sum = 0;
-    for (int i = kSumFirst; i <= kSumLast; ++i)
-        sum += bytes[static_cast<std::size_t>(i)];
-    return static_cast<std::uint16_t>(sum & 0xFFFF);
+    return kz::sum16(bytes.subspan<kSumFirst, kSumLast - kSumFirst + 1>());
+}
+
+bool TPagerImage::imageSumAcceptedOf(std::span<const std::uint8_t, kSize> bytes) {
+    const int stored = bytes[PagerField::imageSum] << 8 | bytes[PagerField::imageSum + 1];
+    return imageSumOf(bytes) == stored || bytes[kSumLast] == PagerValue::sumWaiverMark;
 }
 
 std::uint16_t TPagerImage::computeImageSum() const {
@@ -75,10 +79,7 @@ void TPagerImage::storeImageSum() {
 }
 
 std::uint16_t TPagerImage::computeSerialSum() const {
-    unsigned sum = 0;
-    for (int i = 0; i < 14; ++i)
-        sum += byte(PagerField::serialNumber + i);
-    return static_cast<std::uint16_t>(sum & 0xFFFF);
+    return kz::sum16(block(PagerField::serialNumber, PagerField::serialNumberWidth));
 }
 
 void TPagerImage::storeSerialSum() {
@@ -86,8 +87,9 @@ void TPagerImage::storeSerialSum() {
 }
 
 bool TPagerImage::hasNoSerialNumber() const {
-    const auto serial = block(PagerField::serialNumber, 16);
-    return std::all_of(serial.begin(), serial.end(), [](std::uint8_t b) { return b == 0xFF; });
+    const auto serial = block(PagerField::serialBlock, PagerField::serialBlockSize);
+    return std::all_of(serial.begin(), serial.end(),
+                       [](std::uint8_t b) { return b == PagerValue::noSerialNumberFill; });
 }
 
 void TPagerImage::stampVersion(int major, int minor, int patch) {

@@ -49,6 +49,9 @@ public:
 
     // Image sum: bytes 16..495 added modulo 65536, stored big-endian at 496..497.
     static std::uint16_t imageSumOf(std::span<const std::uint8_t, kSize> bytes);
+    // Whether a Read takes these bytes as they stand: their stored image sum matches, or byte
+    // 495 holds the sum-waiver mark (an image whose sum is not kept).
+    static bool imageSumAcceptedOf(std::span<const std::uint8_t, kSize> bytes);
     std::uint16_t computeImageSum() const;
     std::uint16_t storedImageSum() const { return word16(PagerField::imageSum); }
     void storeImageSum();

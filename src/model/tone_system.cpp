@@ -1,5 +1,6 @@
 #include "tone_system.h"
 
+#include "pager_fields.h"
 #include "tone_tables.h"
 
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace kz {
 
 namespace {
-
-constexpr std::uint8_t kStandardByte = 255;
-constexpr std::uint8_t kUserByte = 254;
-constexpr std::uint8_t kPlectronByte = 253;
 
 // Snaps to the list, scanning upwards and keeping the later of two equally near tones.
 int snapTo(std::span<const std::uint16_t> list, int value) {
@@ -32,9 +29,9 @@ int snapTo(std::span<const std::uint16_t> list, int value) {
 
 ToneSystem toneSystemOfByte(std::uint8_t byte) {
     switch (byte) {
-    case kUserByte:
+    case PagerValue::toneSystemUser:
         return ToneSystem::User;
-    case kPlectronByte:
+    case PagerValue::toneSystemPlectron:
         return ToneSystem::Plectron;
     default:
         return ToneSystem::Standard;
@@ -44,13 +41,13 @@ ToneSystem toneSystemOfByte(std::uint8_t byte) {
 std::uint8_t byteOfToneSystem(ToneSystem system) {
     switch (system) {
     case ToneSystem::User:
-        return kUserByte;
+        return PagerValue::toneSystemUser;
     case ToneSystem::Plectron:
-        return kPlectronByte;
+        return PagerValue::toneSystemPlectron;
     case ToneSystem::Standard:
         break;
     }
-    return kStandardByte;
+    return PagerValue::toneSystemStandard;
 }
 
 ToneRange acceptedToneRange(ToneSystem system) {

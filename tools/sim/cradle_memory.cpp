@@ -9,12 +9,12 @@ namespace kz::sim {
 TPagerImage defaultCradleMemory() {
     TPagerImage memory = builtinWorkingImage();
     for (int i = 0; i < PagerField::oneChannelMark; ++i)
-        memory.setByte(i, 0xFF);
-    memory.setByte(PagerField::oneChannelMark, 0xFF);
+        memory.setByte(i, PagerValue::unset);
+    memory.setByte(PagerField::oneChannelMark, PagerValue::twoChannelPager);
     setFirmware(memory, 2, 2, 0);
-    memory.setByte(PagerField::headerSpare, 0xFF);
-    for (int i = 0; i < 16; ++i)
-        memory.setByte(PagerField::serialNumber + i, 0xFF);
+    memory.setByte(PagerField::headerSpare, PagerValue::unset);
+    for (int i = 0; i < PagerField::serialBlockSize; ++i)
+        memory.setByte(PagerField::serialBlock + i, PagerValue::noSerialNumberFill);
     memory.storeImageSum();
     return memory;
 }
@@ -43,8 +43,8 @@ void setSingleChannel(TPagerImage& memory) {
 }
 
 void setSerialNumber(TPagerImage& memory, const QString& serial, bool goodSum) {
-    const QByteArray text = serial.toLatin1().left(14);
-    for (int i = 0; i < 14; ++i)
+    const QByteArray text = serial.toLatin1().left(PagerField::serialNumberWidth);
+    for (int i = 0; i < PagerField::serialNumberWidth; ++i)
         memory.setByte(PagerField::serialNumber + i,
                        i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
     memory.storeSerialSum();
@@ -53,7 +53,7 @@ void setSerialNumber(TPagerImage& memory, const QString& serial, bool goodSum) {
 }
 
 void breakImageSum(TPagerImage& memory, bool markUnchecked) {
-    memory.setByte(TPagerImage::kSumLast, markUnchecked ? 0xCD : 0x12);
+    memory.setByte(TPagerImage::kSumLast, markUnchecked ? PagerValue::sumWaiverMark : 0x12);
     memory.setWord16(PagerField::imageSum, memory.computeImageSum() ^ 0x5A5A);
 }
 

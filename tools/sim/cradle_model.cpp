@@ -89,7 +89,7 @@ QByteArray CradleModel::answer(const QByteArray& frame, std::uint8_t unit, std::
         QByteArray data;
         for (int i = 0; i < count; ++i)
             data.append(static_cast<char>(
-                address + i < TPagerImage::kSize ? memory_.byte(address + i) : 0xFF));
+                address + i < TPagerImage::kSize ? memory_.byte(address + i) : PagerValue::unset));
         // The cradle's reply header repeats unit and command and gives the data count; the
         // program checks only the sum.
         QByteArray reply =

@@ -21,6 +21,23 @@ TEST(PagerFieldMap, FieldsTileTheWholeImageWithoutOverlap) {
     EXPECT_TRUE(std::all_of(owners.begin(), owners.end(), [](int n) { return n == 1; }));
 }
 
+TEST(PagerFieldMap, WholeBlocksTheProgrammerReadsLieWhereThePagerKeepsThem) {
+    using namespace PagerField;
+    struct Case {
+        const char* block;
+        int first, size, expectedFirst, expectedLast;
+    };
+    for (const Case& c : {Case{"header", headerBlock, headerBlockSize, 0, 15},
+                          Case{"serial", serialBlock, serialBlockSize, 416, 431},
+                          Case{"version", versionBlock, versionBlockSize, 496, 511}}) {
+        EXPECT_EQ(c.first, c.expectedFirst) << c.block;
+        EXPECT_EQ(c.first + c.size - 1, c.expectedLast) << c.block;
+    }
+    // The serial sum closes the serial block; the tool version closes the image.
+    EXPECT_EQ(serialSum + serialSumWidth, serialBlock + serialBlockSize);
+    EXPECT_EQ(toolVersion + toolVersionWidth, TPagerImage::kSize);
+}
+
 TEST(PagerFieldMap, ChannelBlocksFollowTheirSteps) {
     using namespace PagerField;
     // call block fields of F2 lie 144 bytes after F1 ...
