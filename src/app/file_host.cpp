@@ -1,11 +1,12 @@
 #include "file_host.h"
 
+#include "configuration_editor.h"
 #include "main_window.h"
-#include "timing_unit_captions.h"
 
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
+
+namespace kz {
 
 TPagerImage& FileHost::workingImage() {
     return form_.image();
@@ -32,31 +33,25 @@ void FileHost::hideFirmwareLabel() {
     form_.lblVersion->setVisible(false);
 }
 
-void FileHost::showTimingUnit(kz::TimingUnit unit) {
-    form_.timingUnitCaptions().show(unit);
+void FileHost::showTimingUnit(TimingUnit unit) {
+    form_.editor().showTimingUnit(unit);
 }
 
 bool FileHost::oneChannelChecked() const {
-    return form_.chkOneChannel->isChecked();
+    return form_.editor().oneChannelChecked();
 }
 
 void FileHost::setChannelSteps(int f1Hz, int f2Hz) {
-    form_.editorState().f1StepHz = f1Hz;
-    form_.editorState().f2StepHz = f2Hz;
+    form_.editor().setChannelSteps(f1Hz, f2Hz);
 }
 
 void FileHost::resetModeMemory(bool oneChannel) {
-    auto& state = form_.editorState();
-    const auto& positions = kz::functionSwitchDefaults(oneChannel).modePositions;
-    if (oneChannel)
-        state.oneChannelModes = positions;
-    else
-        state.twoChannelModes = positions;
+    form_.editor().resetModeMemory(oneChannel);
 }
 
 namespace {
 
-std::optional<QString> runDialog(QWidget* parent, const kz::FileDialogSetup& setup,
+std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
                                  QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("OpenDialog1")
@@ -77,14 +72,16 @@ std::optional<QString> runDialog(QWidget* parent, const kz::FileDialogSetup& set
 
 } // namespace
 
-std::optional<QString> FileHost::chooseFileToOpen(const kz::FileDialogSetup& setup) {
+std::optional<QString> FileHost::chooseFileToOpen(const FileDialogSetup& setup) {
     if (chooseFile)
         return chooseFile(setup, false);
     return runDialog(&form_, setup, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> FileHost::chooseFileToSave(const kz::FileDialogSetup& setup) {
+std::optional<QString> FileHost::chooseFileToSave(const FileDialogSetup& setup) {
     if (chooseFile)
         return chooseFile(setup, true);
     return runDialog(&form_, setup, QFileDialog::AcceptSave);
 }
+
+} // namespace kz

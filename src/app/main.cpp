@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     if (guard.anotherCopyIsRunning())
         return 0;
 
-    StartOptions options;
+    kz::StartOptions options;
     options.simulate = parser.isSet(simulate);
     options.extraPorts = parser.values(port);
 

@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
-#include "channel_pages_editor.h"
+#include "configuration_editor.h"
 #include "file_commands.h"
 #include "file_host.h"
 #include "help_window.h"
@@ -9,7 +9,6 @@
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
-#include "timing_unit_captions.h"
 
 #include "builtin_images.h"
 
@@ -19,17 +18,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRadioButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
-TForm1::TForm1(StartOptions options, QWidget* parent)
+TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), image_(builtinWorkingImage()) {
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
-    buildPages();
+    buildEditor();
     resize(825, 655);
 
     // The other windows, created once in this order and kept until the end.
@@ -38,12 +34,12 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     aboutBox_ = new TAboutBox(this);
     frmHelp_ = new TfrmHelp(this);
     // The serial port lives from before the first show to the end (it closes with the window).
-    link_ = new TForm1Link(*this, options_);
+    link_ = new kz::MainWindowLink(*this, options_);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
 
-    fileHost_ = std::make_unique<FileHost>(*this);
+    fileHost_ = std::make_unique<kz::FileHost>(*this);
     fileCommands_ =
         std::make_unique<kz::FileCommands>(*fileHost_, startupDirectory_, programTitle_);
     connect(Open1, &QAction::triggered, this, [this] { fileCommands_->Open1Click(); });
@@ -66,16 +62,11 @@ void TForm1::FormCreate() {
     //    another folder, and default.tbl, errtbl.tbl and the logs must land where the user is.
     startupDirectory_ =
         options_.startupDirectory.isEmpty() ? QDir::currentPath() : options_.startupDirectory;
-    // 5. Blank block.
-    blankBlock_ = QByteArray(128, char(0xFF));
-    // 6. + 7. + 8. Identity, title and version stamp over bytes 498..511.
+    // 5. Identity, title and version stamp over the identity and tool version fields.
     kz::stampIdentity(image_);
     setStatus(QStringLiteral("  Ready ......"));
-    // 9. Control tables.
-    controls_.build(this);
-    // 10. Loading pass on the stamped built-in image.
-    registerShellLoadingSteps();
-    registerPageLoadingSteps();
+    // 6. Loading pass on the stamped built-in image.
+    editor_->loadingPass().add(kz::LoadingPass::SerialNumber, [this] { showSerialNumber(); });
     loadImageIntoEditor();
 }
 
@@ -97,37 +88,17 @@ void TForm1::FormShow() {
     fileCommands_->loadDefaultTable();
 }
 
-void TForm1::registerShellLoadingSteps() {
-    loadingPass_.add(kz::LoadingPass::ToneSystem, [this] { showToneSystem(); });
-    loadingPass_.add(kz::LoadingPass::SerialNumber, [this] { showSerialNumber(); });
-}
-
-void TForm1::showToneSystem() {
-    // 253 Plectron, 254 User; every other value is the Standard system. No click handler runs.
-    const int index = [&] {
-        switch (image_.byte(PagerField::toneSystem)) {
-        case 253:
-            return 2;
-        case 254:
-            return 1;
-        default:
-            return 0;
-        }
-    }();
-    radToneSystem[static_cast<std::size_t>(index)]->setChecked(true);
-}
-
 void TForm1::showSerialNumber() {
     if (image_.hasNoSerialNumber()) {
         edtSerialNo->clear();
         return;
     }
-    const auto text = image_.text(PagerField::serialNumber, 14);
+    const auto text = image_.text(PagerField::serialNumber, PagerField::serialNumberWidth);
     edtSerialNo->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void TForm1::loadImageIntoEditor() {
-    loadingPass_.run();
+    editor_->loadImage();
 }
 
 void TForm1::setStatus(const QString& text) {
@@ -141,10 +112,7 @@ QString TForm1::status() const {
 void TForm1::setMainWindowEnabled(bool enabled) {
     centralWidget()->setEnabled(enabled);
     menuBar()->setEnabled(enabled);
-    // Window shortcuts belong to the window itself, which stays enabled: F9 would open a tone
-    // table (and change the working image) in the middle of a transfer.
-    if (auto* f9 = findChild<QShortcut*>(QStringLiteral("FormShortCutF9")))
-        f9->setEnabled(enabled);
+    editor_->setShortcutsEnabled(enabled);
 }
 
 bool TForm1::isMainWindowEnabled() const {
@@ -160,15 +128,7 @@ bool TForm1::isPageShown(QWidget* page) const {
 }
 
 void TForm1::PageControl1Change() {
-    QWidget* active = PageControl1->currentWidget();
-    if (active == tabChannelF1)
-        state_.currentChannelPage = 1;
-    else if (active == tabChannelF2)
-        state_.currentChannelPage = 2;
-    else if (active == tabSetting)
-        state_.currentChannelPage = 3;
-    else if (active == tabSystem)
-        state_.currentChannelPage = 4;
+    editor_->currentPageChanged(PageControl1->currentWidget());
 }
 
 void TForm1::Close1Click() {

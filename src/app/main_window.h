@@ -1,8 +1,5 @@
 #pragma once
 
-#include "control_tables.h"
-#include "editor_state.h"
-#include "loading_pass.h"
 #include "pager_image.h"
 #include "start_options.h"
 
@@ -11,16 +8,12 @@
 #include <array>
 #include <memory>
 
-class ChannelPagesEditor;
-class FileHost;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -28,32 +21,31 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
-class TForm1Link;
 namespace kz {
+class ConfigurationEditor;
 class FileCommands;
-class TimingUnitCaptions;
+class FileHost;
+class MainWindowLink;
 } // namespace kz
 
-// The main window: the configuration editor with its pages, menus, status line and the bench
-// strip. It owns the working image for the whole run.
+// The main window: the frame around the configuration editor. It holds the working image for
+// the whole run, the menus, the tabs, the status bar, the serial port with its pager operations
+// and bench strip, and the file commands. It builds no control of an editor page: it hands the
+// empty pages to the configuration editor, which owns them.
+//
+// Controls are found by their names (objectName), as the user finds them by their captions.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(StartOptions options = {}, QWidget* parent = nullptr);
+    explicit TForm1(kz::StartOptions options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // --- shared values ---------------------------------------------------------------------
     TPagerImage& image() { return image_; }
     const TPagerImage& image() const { return image_; }
-    kz::EditorState& editorState() { return state_; }
-    kz::LoadingPass& loadingPass() { return loadingPass_; }
-    const kz::ControlTables& controlTables() const { return controls_; }
-    // The call editor and tone fields of the Channel F1 and Channel F2 pages.
-    ChannelPagesEditor& channelPages() { return *channelPages_; }
+    kz::ConfigurationEditor& editor() { return *editor_; }
     const QString& startupDirectory() const { return startupDirectory_; }
     const QString& programTitle() const { return programTitle_; }
-    // 128 bytes of 0xFF; a serial-number block read from the pager is compared with its start.
-    const QByteArray& blankBlock() const { return blankBlock_; }
 
     // Second panel of the status bar.
     void setStatus(const QString& text);
@@ -75,16 +67,62 @@ public:
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
     // Serial port, pager operations and bench strip.
-    TForm1Link* pagerLink() const { return link_; }
-    kz::TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    kz::MainWindowLink& pagerLink() const { return *link_; }
     kz::FileCommands& fileCommands() { return *fileCommands_; }
-    FileHost& fileHost() { return *fileHost_; }
+    kz::FileHost& fileHost() { return *fileHost_; }
 
-    // --- controls (objectName = member name) -----------------------------------------------
+    // Shows or hides a page of PageControl1 (the Advance page is hidden until access is given).
+    void setPageShown(QWidget* page, bool shown);
+    bool isPageShown(QWidget* page) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The link and the file host show what the operations and file commands report in the
+    // frame's own controls.
+    friend class kz::MainWindowLink;
+    friend class kz::FileHost;
+
+    void buildWidgets();
+    QWidget* buildTopRow();
+    QWidget* buildBenchStrip();
+    void buildDebugPage();
+    void buildMenus();
+    void buildStatusBar();
+    void buildEditor();
+
+    void FormCreate();
+    void FormShow();
+    void PageControl1Change();
+    void Close1Click();
+    void About2Click();
+    void closeWhenIdle();
+    void showSerialNumber();
+
+    kz::StartOptions options_;
+    TPagerImage image_;
+    std::unique_ptr<kz::ConfigurationEditor> editor_;
+    QString startupDirectory_;
+    QString programTitle_;
+    bool shownOnce_ = false;
+    QTimer* closeWaiter_ = nullptr; // a close asked for while a pager operation runs
+
+    TForm4* form4_ = nullptr;
+    TForm3* form3_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TfrmHelp* frmHelp_ = nullptr;
+    kz::MainWindowLink* link_ = nullptr;
+    std::unique_ptr<kz::FileHost> fileHost_;
+    std::unique_ptr<kz::FileCommands> fileCommands_;
+
+    // --- the frame's controls (objectName = member name) ----------------------------------
     QLineEdit* edtNull = nullptr;
     QComboBox* cboPort = nullptr;
     QLabel* lblVersion = nullptr;
     QLineEdit* edtSerialNo = nullptr;
+    QWidget* toneSystemHolder_ = nullptr; // the editor's "Tone System" group goes here
     QTabWidget* PageControl1 = nullptr;
     QWidget* tabChannelF1 = nullptr;
     QWidget* tabChannelF2 = nullptr;
@@ -92,7 +130,6 @@ public:
     QWidget* tabSystem = nullptr;
     QWidget* TabSheet5 = nullptr; // DEBUG, never shown
     QWidget* tabAdvance = nullptr;
-    std::array<QRadioButton*, 3> radToneSystem{};
     QPushButton* btnVibratorOn = nullptr;
     QPushButton* btnVibratorOFF = nullptr;
     QPushButton* btnAlertTestOn = nullptr;
@@ -103,7 +140,6 @@ public:
     QPlainTextEdit* memRec = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 3> statusPanels{};
-    QCheckBox* chkOneChannel = nullptr; // Setting page
 
     // --- menu items ------------------------------------------------------------------------
     QAction* Open1 = nullptr;
@@ -116,59 +152,4 @@ public:
     QAction* Verify1 = nullptr;
     QAction* Advance2 = nullptr;
     QAction* About2 = nullptr;
-
-    // --- handlers --------------------------------------------------------------------------
-    void PageControl1Change();
-    void Close1Click();
-    void About2Click();
-
-    // Shows or hides a page of PageControl1 (the Advance page is hidden until access is given).
-    void setPageShown(QWidget* page, bool shown);
-    bool isPageShown(QWidget* page) const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildWidgets();
-    QWidget* buildTopRow();
-    QWidget* buildBenchStrip();
-    void buildDebugPage();
-    void buildMenus();
-    void buildStatusBar();
-    // The editor pages (main_window_pages.cpp): built after the window's own widgets, before
-    // the control tables; their show steps join the loading pass.
-    void buildPages();
-    void registerPageLoadingSteps();
-    void buildSettingControls();
-    void buildTimingUnitCaptions();
-
-    void FormCreate();
-    void FormShow();
-    void closeWhenIdle();
-    void registerShellLoadingSteps();
-    void showToneSystem();
-    void showSerialNumber();
-
-    StartOptions options_;
-    TPagerImage image_;
-    kz::EditorState state_;
-    kz::LoadingPass loadingPass_;
-    kz::ControlTables controls_;
-    std::unique_ptr<ChannelPagesEditor> channelPages_;
-    QString startupDirectory_;
-    QString programTitle_;
-    QByteArray blankBlock_;
-    bool shownOnce_ = false;
-    QTimer* closeWaiter_ = nullptr; // a close asked for while a pager operation runs
-
-    TForm4* form4_ = nullptr;
-    TForm3* form3_ = nullptr;
-    TAboutBox* aboutBox_ = nullptr;
-    TfrmHelp* frmHelp_ = nullptr;
-    TForm1Link* link_ = nullptr;
-    std::unique_ptr<kz::TimingUnitCaptions> timingUnits_;
-    std::unique_ptr<FileHost> fileHost_;
-    std::unique_ptr<kz::FileCommands> fileCommands_;
 };

@@ -3,7 +3,8 @@
 
 #include "main_window.h"
 
-#include "timing_unit_captions.h"
+#include "configuration_editor.h"
+#include "control_naming.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,14 +24,12 @@
 
 namespace {
 
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using kz::named;
 
+// An empty page; the configuration editor's page classes add their content to its layout.
 QWidget* page(const char* name) {
-    auto* widget = named(new QWidget, name);
-    new QVBoxLayout(widget); // the page classes add their content here
+    auto* widget = named(new QWidget, QString::fromLatin1(name));
+    new QVBoxLayout(widget);
     return widget;
 }
 
@@ -63,8 +62,6 @@ void TForm1::buildWidgets() {
     PageControl1->addTab(TabSheet5, QStringLiteral("DEBUG"));
     PageControl1->addTab(tabAdvance, QStringLiteral("Advance Setting"));
     buildDebugPage();
-    buildSettingControls();
-    buildTimingUnitCaptions();
     setPageShown(TabSheet5, false);
     setPageShown(tabAdvance, false);
     PageControl1->setCurrentWidget(tabChannelF1);
@@ -102,18 +99,8 @@ QWidget* TForm1::buildTopRow() {
     serialNoLayout->addWidget(edtSerialNo);
     layout->addWidget(serialNo);
 
-    auto* toneSystem = named(new QGroupBox(QStringLiteral("Tone System")), "grpToneSystem");
-    auto* toneLayout = new QHBoxLayout(toneSystem);
-    const char* toneNames[] = {"radToneSystem0", "radToneSystem1", "radToneSystem2"};
-    const char* toneCaptions[] = {"Standard", "User", "Plectron"};
-    for (int i = 0; i < 3; ++i) {
-        radToneSystem[i] =
-            named(new QRadioButton(QString::fromLatin1(toneCaptions[i])), toneNames[i]);
-        kz::setTag(radToneSystem[i], i);
-        toneLayout->addWidget(radToneSystem[i]);
-    }
-    radToneSystem[0]->setChecked(true);
-    layout->addWidget(toneSystem);
+    toneSystemHolder_ = new QWidget;
+    layout->addWidget(toneSystemHolder_);
     layout->addStretch();
     return row;
 }
@@ -168,26 +155,17 @@ void TForm1::buildDebugPage() {
     TabSheet5->layout()->addWidget(dock);
 }
 
-void TForm1::buildSettingControls() {
-    // The One Channel box: the Setting page lays out the rest of its controls around it.
-    chkOneChannel = named(new QCheckBox(QStringLiteral("One Channel")), "chkOneChannel");
-    tabSetting->layout()->addWidget(chkOneChannel);
-    static_cast<QBoxLayout*>(tabSetting->layout())->addStretch();
-}
-
-void TForm1::buildTimingUnitCaptions() {
-    // Rows 0..4 belong beside the tone timing and noise limit fields of the System page, row 5
-    // beside GAP MAX. on the Advance page; those pages put the holders next to their fields.
-    timingUnits_ = std::make_unique<kz::TimingUnitCaptions>(tabSystem);
-    auto* rows = new QFormLayout;
-    const char* fields[] = {"Tone1 Duration", "Tone2 Duration", "Tone1 Limit", "Tone2 Limit",
-                            "Noise Limit"};
-    for (int row = 0; row < 5; ++row)
-        rows->addRow(QString::fromLatin1(fields[row]), timingUnits_->holder(row));
-    static_cast<QBoxLayout*>(tabSystem->layout())->addLayout(rows);
-    static_cast<QBoxLayout*>(tabSystem->layout())->addStretch();
-    timingUnits_->holder(5)->setParent(tabAdvance);
-    tabAdvance->layout()->addWidget(timingUnits_->holder(5));
+void TForm1::buildEditor() {
+    kz::EditorPages pages;
+    pages.window = this;
+    pages.focusSink = edtNull;
+    pages.toneSystem = toneSystemHolder_;
+    pages.channelF1 = tabChannelF1;
+    pages.channelF2 = tabChannelF2;
+    pages.setting = tabSetting;
+    pages.system = tabSystem;
+    pages.advance = tabAdvance;
+    editor_ = std::make_unique<kz::ConfigurationEditor>(image_, pages);
 }
 
 void TForm1::buildMenus() {

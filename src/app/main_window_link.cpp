@@ -1,6 +1,7 @@
 #include "main_window_link.h"
 
-#include "control_tables.h"
+#include "configuration_editor.h"
+#include "control_naming.h"
 #include "main_window.h"
 #include "message_service.h"
 #include "port_list.h"
@@ -19,7 +20,9 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-TForm1Link::TForm1Link(TForm1& form, const StartOptions& options)
+namespace kz {
+
+MainWindowLink::MainWindowLink(TForm1& form, const StartOptions& options)
     : QObject(&form), form_(form), options_(options), operations_(port_, *this),
       bench_(operations_) {
     connectControls();
@@ -27,137 +30,138 @@ TForm1Link::TForm1Link(TForm1& form, const StartOptions& options)
         startSimulatedCradle();
 }
 
-TForm1Link::~TForm1Link() {
+MainWindowLink::~MainWindowLink() {
     // The port goes before the cradle it may be talking to.
     port_.close();
 }
 
-void TForm1Link::connectControls() {
+void MainWindowLink::connectControls() {
     connect(form_.Write1, &QAction::triggered, this, [this] { operations_.Write1Click(); });
     connect(form_.Read1, &QAction::triggered, this, [this] { operations_.Read1Click(); });
     connect(form_.Verify1, &QAction::triggered, this, [this] { operations_.Verify1Click(); });
     for (QPushButton* button : {form_.btnVibratorOn, form_.btnVibratorOFF}) {
         connect(button, &QPushButton::clicked, this,
-                [this, button] { bench_.btnVibratorOnClick(kz::tagOf(button)); });
+                [this, button] { bench_.btnVibratorOnClick(tagOf(button)); });
     }
     for (QPushButton* button : {form_.btnAlertTestOn, form_.btnAlertTestOFF}) {
         connect(button, &QPushButton::clicked, this, [this, button] {
-            bench_.btnAlertTestOnClick(kz::tagOf(button), form_.cboChannel->currentIndex(),
+            bench_.btnAlertTestOnClick(tagOf(button), form_.cboChannel->currentIndex(),
                                        form_.cboCall->currentIndex());
         });
     }
 }
 
-void TForm1Link::startSimulatedCradle() {
+void MainWindowLink::startSimulatedCradle() {
 #ifdef KZ904_HAVE_PTY_CRADLE
     // Paced like the real line, so that the program behaves as it does with a cradle.
-    cradle_ = std::make_unique<kz::sim::PtyCradle>(kz::sim::defaultCradleMemory(), true);
+    cradle_ = std::make_unique<sim::PtyCradle>(sim::defaultCradleMemory(), true);
     if (!cradle_->start()) {
-        kz::warn(QStringLiteral("The simulated programmer could not be started."),
-                 cradle_->errorString());
+        warn(QStringLiteral("The simulated programmer could not be started."),
+             cradle_->errorString());
         cradle_.reset();
     }
 #else
-    kz::warn(QStringLiteral("The simulated programmer needs a pseudo-terminal, which this "
-                            "system does not offer."));
+    warn(QStringLiteral("The simulated programmer needs a pseudo-terminal, which this "
+                        "system does not offer."));
 #endif
 }
 
-void TForm1Link::buildPortList() {
+void MainWindowLink::buildPortList() {
     QStringList leading;
 #ifdef KZ904_HAVE_PTY_CRADLE
     if (cradle_)
         leading << cradle_->portPath();
 #endif
     leading << options_.extraPorts;
-    const QStringList names =
-        options_.systemPorts ? kz::ports::buildPortNames(*options_.systemPorts, leading, false)
-                             : kz::ports::buildPortNames(kz::ports::systemPortNames(), leading);
+    const QStringList names = options_.systemPorts
+                                  ? ports::buildPortNames(*options_.systemPorts, leading, false)
+                                  : ports::buildPortNames(ports::systemPortNames(), leading);
     operations_.setPortNames(names);
     form_.cboPort->clear();
     form_.cboPort->addItems(names);
     form_.cboPort->setCurrentIndex(0);
 }
 
-void TForm1Link::startUpSearch() {
+void MainWindowLink::startUpSearch() {
     operations_.startUpSearch();
 }
 
-TPagerImage& TForm1Link::workingImage() {
+TPagerImage& MainWindowLink::workingImage() {
     return form_.image();
 }
 
-QString TForm1Link::startupDirectory() const {
+QString MainWindowLink::startupDirectory() const {
     return form_.startupDirectory();
 }
 
-void TForm1Link::setStatusLine(const QString& text) {
+void MainWindowLink::setStatusLine(const QString& text) {
     form_.setStatus(text);
 }
 
-void TForm1Link::setMainWindowEnabled(bool enabled) {
+void MainWindowLink::setMainWindowEnabled(bool enabled) {
     form_.setMainWindowEnabled(enabled);
 }
 
-void TForm1Link::showProgress() {
+void MainWindowLink::showProgress() {
     form_.progressWindow()->showWindow();
 }
 
-void TForm1Link::closeProgress() {
+void MainWindowLink::closeProgress() {
     form_.progressWindow()->closeWindow();
 }
 
-void TForm1Link::setProgressState(const QString& text) {
+void MainWindowLink::setProgressState(const QString& text) {
     form_.progressWindow()->setState(text);
 }
 
-void TForm1Link::setGaugeRange(int maximum) {
+void MainWindowLink::setGaugeRange(int maximum) {
     form_.progressWindow()->setGaugeRange(0, maximum);
 }
 
-void TForm1Link::setGaugeValue(int value) {
+void MainWindowLink::setGaugeValue(int value) {
     form_.progressWindow()->setGaugeValue(value);
 }
 
-void TForm1Link::setGaugeVisible(bool visible) {
+void MainWindowLink::setGaugeVisible(bool visible) {
     form_.progressWindow()->setGaugeVisible(visible);
 }
 
-void TForm1Link::setFirmwareText(const QString& text) {
+void MainWindowLink::setFirmwareText(const QString& text) {
     form_.lblVersion->setText(text);
 }
 
-void TForm1Link::setFirmwareVisible(bool visible) {
+void MainWindowLink::setFirmwareVisible(bool visible) {
     form_.lblVersion->setVisible(visible);
 }
 
-void TForm1Link::setSerialText(const QString& text) {
+void MainWindowLink::setSerialText(const QString& text) {
     form_.edtSerialNo->setText(text);
 }
 
-int TForm1Link::selectedPortIndex() const {
+int MainWindowLink::selectedPortIndex() const {
     return form_.cboPort->currentIndex();
 }
 
-void TForm1Link::selectPortIndex(int index) {
+void MainWindowLink::selectPortIndex(int index) {
     form_.cboPort->setCurrentIndex(index);
 }
 
-void TForm1Link::runLoadingPass() {
+void MainWindowLink::runLoadingPass() {
     form_.loadImageIntoEditor();
 }
 
-void TForm1Link::applySquelchPresets() {
-    if (squelchPresets_)
-        squelchPresets_();
+void MainWindowLink::applySquelchPresets() {
+    form_.editor().applySquelchPresets();
 }
 
-void TForm1Link::traceSent(const QString& byteList) {
+void MainWindowLink::traceSent(const QString& byteList) {
     form_.memSend->setPlainText(byteList);
 }
 
-void TForm1Link::traceReceived(const QString& byteList) {
+void MainWindowLink::traceReceived(const QString& byteList) {
     QTextCursor end(form_.memRec->document());
     end.movePosition(QTextCursor::End);
     end.insertText(byteList);
 }
+
+} // namespace kz

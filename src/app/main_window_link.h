@@ -8,12 +8,13 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class TForm1;
 
-namespace kz::sim {
+namespace kz {
+
+namespace sim {
 class PtyCradle;
 }
 
@@ -21,11 +22,11 @@ class PtyCradle;
 // and the bench strip, connects the Pager menu and the bench buttons, and shows what the
 // operations report in TForm1's controls, progress window and status line. With --simulate it
 // also runs a simulated cradle whose port comes first in the list.
-class TForm1Link final : public QObject, public kz::PagerHost {
+class MainWindowLink final : public QObject, public PagerHost {
     Q_OBJECT
 public:
-    TForm1Link(TForm1& form, const StartOptions& options);
-    ~TForm1Link() override;
+    MainWindowLink(TForm1& form, const StartOptions& options);
+    ~MainWindowLink() override;
 
     // Start-up steps of the window's first show: the port list, then (behind the splash) the
     // board search.
@@ -33,15 +34,12 @@ public:
     void startUpSearch();
     void closePort() { port_.close(); }
 
-    kz::PagerOperations& operations() { return operations_; }
+    PagerOperations& operations() { return operations_; }
     TCommPort& port() { return port_; }
     // The simulated cradle of --simulate, or nullptr.
-    kz::sim::PtyCradle* simulatedCradle() const { return cradle_.get(); }
+    sim::PtyCradle* simulatedCradle() const { return cradle_.get(); }
 
-    // Squelch presets of the frequency band; the page that owns them installs this.
-    void setSquelchPresetsHook(std::function<void()> hook) { squelchPresets_ = std::move(hook); }
-
-    // kz::PagerHost
+    // PagerHost
     TPagerImage& workingImage() override;
     QString startupDirectory() const override;
     void setStatusLine(const QString& text) override;
@@ -69,8 +67,9 @@ private:
     TForm1& form_;
     StartOptions options_;
     TCommPort port_;
-    kz::PagerOperations operations_;
-    kz::BenchCommands bench_;
-    std::unique_ptr<kz::sim::PtyCradle> cradle_;
-    std::function<void()> squelchPresets_;
+    PagerOperations operations_;
+    BenchCommands bench_;
+    std::unique_ptr<sim::PtyCradle> cradle_;
 };
+
+} // namespace kz

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace kz {
+
 // How the program was started: the command line, or a test that builds the main window.
 struct StartOptions {
     // Folder of default.tbl, errtbl.tbl and the production logs; empty means the current
@@ -18,3 +20,5 @@ struct StartOptions {
     // tests give their own (often none), so that no window under test touches real hardware.
     std::optional<QStringList> systemPorts;
 };
+
+} // namespace kz

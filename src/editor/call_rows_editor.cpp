@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace kz {
+
 namespace {
 
 using kz::CallFamily;
@@ -332,3 +334,5 @@ void CallRowsEditor::showDutyBoxes() {
         dutyClick(sw);
     }
 }
+
+} // namespace kz

@@ -7,6 +7,9 @@
 class QKeyEvent;
 class QWidget;
 class TPagerImage;
+
+namespace kz {
+
 class ToneFieldsEditor;
 
 // The call rows of one channel page: eight calls and four group calls, each with its enable box,
@@ -57,3 +60,5 @@ private:
     ToneFieldsEditor& tones_;
     QWidget* focusSink_;
 };
+
+} // namespace kz

@@ -12,6 +12,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 
+namespace kz {
+
 // The controls of one call row of a channel page. Row n of a family is the control whose Tag is
 // n; the enable box sits beside the row panel, not on it, so that a disabled row can be enabled
 // again.
@@ -59,3 +61,5 @@ struct CallToneControls {
         return groups[r].tones[0];
     }
 };
+
+} // namespace kz

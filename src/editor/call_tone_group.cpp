@@ -1,6 +1,6 @@
 #include "call_tone_group.h"
 
-#include "control_tables.h"
+#include "control_naming.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,10 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace kz {
+
 namespace {
 
 using kz::CallFamily;
 using kz::Channel;
+using kz::named;
 
 // Column widths shared by the headings and the rows.
 constexpr int kToneWidth = 62;
@@ -43,12 +46,6 @@ const QString kToneHint = QStringLiteral("Press F9 to open Tone Table.");
 const QString kAlertTimeHint = QStringLiteral(
     "Attention: Because it does not record messages during alert, part of the incoming message "
     "might be lost while TQ615 is alerting.");
-
-template <typename W> W* named(W* widget, const QString& name, int tag) {
-    widget->setObjectName(name);
-    kz::setTag(widget, tag);
-    return widget;
-}
 
 QString channelName(Channel channel) {
     return channel == Channel::F1 ? QStringLiteral("F1") : QStringLiteral("F2");
@@ -221,3 +218,5 @@ CallToneControls buildCallToneGroup(Channel channel, QWidget* parent) {
         w->setMouseTracking(true);
     return c;
 }
+
+} // namespace kz

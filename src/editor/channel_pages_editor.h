@@ -5,29 +5,22 @@
 #include "tone_fields_editor.h"
 
 #include <array>
-#include <functional>
 #include <memory>
 
-class QRadioButton;
 class QWidget;
 class TPagerImage;
 
+namespace kz {
+
 // The call editor of the Channel F1 and Channel F2 pages: the "Call Tone" group of each page with
-// its call rows and tone fields, and what the tone system radio buttons do to them.
+// its call rows and tone fields.
 class ChannelPagesEditor {
 public:
-    struct Environment {
-        TPagerImage* image = nullptr;
-        // radToneSystem0..2: Standard, User, Plectron.
-        std::array<QRadioButton*, 3> toneSystemButtons{};
-        QWidget* focusSink = nullptr;
-        // Decoder bandwidth value in tenths of a percent, read by the spacing rule.
-        std::function<int()> decoderBandwidth;
-    };
-
     // Builds the two "Call Tone" groups on the two channel pages (into their layouts when they
-    // have one) and connects every handler, the tone system buttons' clicks included.
-    ChannelPagesEditor(Environment environment, QWidget* pageF1, QWidget* pageF2);
+    // have one) and connects every handler. `context` answers what the tone fields ask of the
+    // rest of the editor; `focusSink` is the window's focus sink.
+    ChannelPagesEditor(TPagerImage& image, kz::ToneFieldContext& context, QWidget* focusSink,
+                       QWidget* pageF1, QWidget* pageF2);
     ChannelPagesEditor(const ChannelPagesEditor&) = delete;
     ChannelPagesEditor& operator=(const ChannelPagesEditor&) = delete;
     ~ChannelPagesEditor();
@@ -38,10 +31,6 @@ public:
     void showChannelRows(kz::Channel channel);
     // Duty boxes and switch boxes of F1, then of F2.
     void showDutySwitches();
-
-    // The tone system click (radToneSystem0Click): stores the system and checks every tone.
-    void toneSystemClick(kz::ToneSystem system);
-    kz::ToneSystem selectedToneSystem() const;
 
     // What the Enable Fixed Alert Time box does to the calls once its new state is settled:
     // marks the image, turns every alert time into STD when unchecked and refreshes every row.
@@ -54,8 +43,10 @@ public:
     }
 
 private:
-    Environment env_;
+    TPagerImage& image_;
     std::array<CallToneControls, 2> controls_;
     std::unique_ptr<ToneFieldsEditor> tones_;
     std::array<std::unique_ptr<CallRowsEditor>, 2> rows_;
 };
+
+} // namespace kz

@@ -4,7 +4,8 @@
 
 #include <array>
 
-// Editor values held outside the pager image. They live with the main window for the whole run.
+// Editor values held outside the pager image. The configuration editor keeps them for the whole
+// run.
 namespace kz {
 
 struct EditorState {

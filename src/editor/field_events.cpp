@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace kz {
+
 namespace {
 
 bool isMoveInsideWindow(const QEvent* event) {
@@ -91,3 +93,5 @@ QChar typedCharacter(const QKeyEvent* event) {
         return event->text()[0];
     return {};
 }
+
+} // namespace kz

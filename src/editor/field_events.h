@@ -8,6 +8,8 @@
 class QKeyEvent;
 class QWidget;
 
+namespace kz {
+
 // Turns the raw events of one control into the editor's events: enter and exit of an edit
 // field, key press, double click and mouse move.
 //
@@ -48,3 +50,5 @@ QChar typedCharacter(const QKeyEvent* event);
 // Gives `field` the focus again once the message box that refused its text has closed (it then
 // runs its enter step). Only a field the user can reach takes it: enabled and on the page shown.
 void focusBackLater(QWidget* field);
+
+} // namespace kz

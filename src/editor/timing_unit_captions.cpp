@@ -1,6 +1,6 @@
 #include "timing_unit_captions.h"
 
-#include "control_tables.h"
+#include "control_naming.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

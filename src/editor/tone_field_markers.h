@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace kz {
+
 // Which tone field a tone-table picker fills: one row per kind of tone field (Tone 1, Tone 2,
 // group), -1 when clear. The channel is the current channel page. At most one is set at a time.
 class ToneFieldMarkers {
@@ -24,3 +26,5 @@ private:
     static std::size_t index(kz::ToneKind kind) { return static_cast<std::size_t>(kind); }
     std::array<int, 3> rows_{kClear, kClear, kClear};
 };
+
+} // namespace kz

@@ -13,6 +13,8 @@
 
 #include <cassert>
 
+namespace kz {
+
 namespace {
 
 using kz::Channel;
@@ -29,10 +31,10 @@ ToneKind partnerOf(ToneKind kind) {
 
 } // namespace
 
-ToneFieldsEditor::ToneFieldsEditor(Environment environment, CallToneControls& f1,
-                                   CallToneControls& f2)
-    : env_(std::move(environment)), controls_{&f1, &f2} {
-    assert(env_.image && env_.selectedSystem && env_.decoderBandwidth && env_.focusSink);
+ToneFieldsEditor::ToneFieldsEditor(TPagerImage& image, kz::ToneFieldContext& context,
+                                   QWidget* focusSink, CallToneControls& f1, CallToneControls& f2)
+    : image_(image), context_(context), focusSink_(focusSink), controls_{&f1, &f2} {
+    assert(focusSink_);
     for (Channel channel : kz::kChannels) {
         for (int row = 0; row < kz::kCallRows; ++row) {
             connectField(channel, ToneKind::Tone1, row);
@@ -81,7 +83,7 @@ kz::ToneCacheEnables ToneFieldsEditor::enables(Channel channel) {
 void ToneFieldsEditor::refreshCallTones(Channel channel) {
     for (int row = 0; row < kz::kCallRows; ++row)
         for (ToneKind kind : {ToneKind::Tone1, ToneKind::Tone2}) {
-            const int value = env_.image->word16(kz::toneOffset(channel, kind, row));
+            const int value = image_.word16(kz::toneOffset(channel, kind, row));
             controls(channel).toneField(kind, row)->setText(kz::toneText(value));
             cache(channel)[static_cast<std::size_t>(kz::toneCacheIndex(kind, row))] =
                 static_cast<std::uint16_t>(value);
@@ -90,7 +92,7 @@ void ToneFieldsEditor::refreshCallTones(Channel channel) {
 
 void ToneFieldsEditor::refreshGroupTones(Channel channel) {
     for (int row = 0; row < kz::kGroupRows; ++row) {
-        const int value = env_.image->word16(kz::toneOffset(channel, ToneKind::Group, row));
+        const int value = image_.word16(kz::toneOffset(channel, ToneKind::Group, row));
         controls(channel).toneField(ToneKind::Group, row)->setText(kz::toneText(value));
         cache(channel)[static_cast<std::size_t>(kz::toneCacheIndex(ToneKind::Group, row))] =
             static_cast<std::uint16_t>(value);
@@ -105,7 +107,7 @@ void ToneFieldsEditor::refresh(Channel channel, ToneKind kind) {
 }
 
 void ToneFieldsEditor::showToneTableLabel(Channel channel) {
-    controls(channel).toneTableLabel->setVisible(env_.selectedSystem() != ToneSystem::User);
+    controls(channel).toneTableLabel->setVisible(context_.selectedToneSystem() != ToneSystem::User);
 }
 
 void ToneFieldsEditor::enter(Channel channel, ToneKind kind, int row) {
@@ -116,7 +118,7 @@ void ToneFieldsEditor::enter(Channel channel, ToneKind kind, int row) {
 
 bool ToneFieldsEditor::keyPress(Channel channel, ToneKind kind, int row, QKeyEvent* event) {
     if (isEnterKey(event)) {
-        env_.focusSink->setFocus(Qt::OtherFocusReason);
+        focusSink_->setFocus(Qt::OtherFocusReason);
         return true;
     }
     const QChar key = typedCharacter(event);
@@ -133,7 +135,7 @@ bool ToneFieldsEditor::exitCheck(Channel channel, ToneKind kind, int row) {
         refresh(channel, kind);
         return false;
     }
-    const ToneSystem system = env_.selectedSystem();
+    const ToneSystem system = context_.selectedToneSystem();
     const kz::ToneRange range = kz::acceptedToneRange(system);
     const auto parsed = kz::parseToneText(field->text());
     if (!parsed) {
@@ -149,7 +151,7 @@ bool ToneFieldsEditor::exitCheck(Channel channel, ToneKind kind, int row) {
         const auto partner =
             kz::parseToneText(controls(channel).toneField(partnerOf(kind), row)->text());
         if (partner && partner->value == tone) {
-            kz::warn(kz::sameCallMessage(env_.decoderBandwidth()));
+            kz::warn(kz::sameCallMessage(context_.decoderBandwidthValue()));
             markers_.clear(kind);
             refresh(channel, kind);
             return false;
@@ -161,7 +163,7 @@ bool ToneFieldsEditor::exitCheck(Channel channel, ToneKind kind, int row) {
         return false;
     }
     if (system == ToneSystem::User) {
-        const int bandwidth = env_.decoderBandwidth();
+        const int bandwidth = context_.decoderBandwidthValue();
         const auto conflict = kz::spacingConflict(cache(channel), enables(channel), bandwidth,
                                                   kz::toneCacheIndex(kind, row), tone);
         if (conflict) {
@@ -185,8 +187,8 @@ void ToneFieldsEditor::refuseOutOfRange(QLineEdit* field, const QString& message
 
 void ToneFieldsEditor::commit(Channel channel, ToneKind kind, int row, int value) {
     controls(channel).toneField(kind, row)->setText(kz::toneText(value));
-    env_.image->setWord16(kz::toneOffset(channel, kind, row), static_cast<std::uint16_t>(value));
-    env_.image->setWord16(kz::toneCodeOffset(channel, kind, row), kz::toneCode(value));
+    image_.setWord16(kz::toneOffset(channel, kind, row), static_cast<std::uint16_t>(value));
+    image_.setWord16(kz::toneCodeOffset(channel, kind, row), kz::toneCode(value));
     // A marker that stays lets F9 open the picker for this field after the focus has left it.
     // The F2 Tone 1 and the group fields give theirs up at a commit.
     if (kind == ToneKind::Group || (kind == ToneKind::Tone1 && channel == Channel::F2))
@@ -197,27 +199,18 @@ void ToneFieldsEditor::commit(Channel channel, ToneKind kind, int row, int value
 }
 
 void ToneFieldsEditor::doubleClick(ToneKind kind, int row) {
-    const ToneSystem system = env_.selectedSystem();
+    const ToneSystem system = context_.selectedToneSystem();
     if (system == ToneSystem::User)
         return;
     markers_.mark(kind, row);
-    if (openPicker)
-        openPicker(system);
+    context_.openToneTable(system);
 }
 
 void ToneFieldsEditor::f9Pressed() {
-    const ToneSystem system = env_.selectedSystem();
+    const ToneSystem system = context_.selectedToneSystem();
     if (system == ToneSystem::User || !markers_.anySet())
         return;
-    if (openPicker)
-        openPicker(system);
-}
-
-void ToneFieldsEditor::toneSystemClick(ToneSystem system) {
-    env_.image->setByte(PagerField::toneSystem, kz::byteOfToneSystem(system));
-    if (applySystemTimings)
-        applySystemTimings(system);
-    recheckAllTones();
+    context_.openToneTable(system);
 }
 
 void ToneFieldsEditor::recheckAllTones() {
@@ -238,5 +231,7 @@ void ToneFieldsEditor::hover(Channel channel) {
         return;
     markers_.clearAll();
     controls(channel).toneTableLabel->hide();
-    env_.focusSink->setFocus(Qt::OtherFocusReason);
+    focusSink_->setFocus(Qt::OtherFocusReason);
 }
+
+} // namespace kz

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "call_tone_controls.h"
+#include "tone_field_context.h"
 #include "tone_field_markers.h"
 #include "tone_spacing.h"
 #include "tone_system.h"
 
 #include <QObject>
 
-#include <functional>
-
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
 class TPagerImage;
+
+namespace kz {
 
 // The 40 tone fields of the two channel pages: Tone 1 and Tone 2 of eight calls and the tone of
 // four group calls per channel. A tone typed into a field is checked against the selected tone
@@ -21,17 +22,9 @@ class TPagerImage;
 // which field to fill, the spacing conflict mark and the two channels' tone caches.
 class ToneFieldsEditor : public QObject {
 public:
-    struct Environment {
-        TPagerImage* image = nullptr;
-        // The tone system whose radio button is checked.
-        std::function<kz::ToneSystem()> selectedSystem;
-        // Decoder bandwidth value in tenths of a percent (1..31), read by the spacing rule.
-        std::function<int()> decoderBandwidth;
-        // The window's focus sink: moving the focus there ends the entry of a field.
-        QWidget* focusSink = nullptr;
-    };
-
-    ToneFieldsEditor(Environment environment, CallToneControls& f1, CallToneControls& f2);
+    // `focusSink` is the window's focus sink: moving the focus there ends the entry of a field.
+    ToneFieldsEditor(TPagerImage& image, kz::ToneFieldContext& context, QWidget* focusSink,
+                     CallToneControls& f1, CallToneControls& f2);
     ToneFieldsEditor(const ToneFieldsEditor&) = delete;
     ToneFieldsEditor& operator=(const ToneFieldsEditor&) = delete;
 
@@ -48,8 +41,6 @@ public:
     void doubleClick(kz::ToneKind kind, int row);
     // F9 of the main window: opens the picker of the selected system for the marked field.
     void f9Pressed();
-    // Stores the newly selected tone system and checks every tone field under it.
-    void toneSystemClick(kz::ToneSystem system);
     // Runs the exit check of every tone field: for rows 0..7 F1 Tone 1, F1 Tone 2, F2 Tone 1,
     // F2 Tone 2; then for rows 0..3 the F1 and the F2 group tone. The tone system click runs it,
     // and so does a change of the decoder bandwidth.
@@ -69,14 +60,6 @@ public:
     int spacingConflictMark() const { return spacingConflict_; }
     const kz::ToneCache& toneCache(kz::Channel channel) const;
 
-    // Opens the tone-table picker of a system (Standard or Plectron) modally. Until it is set,
-    // double click and F9 only mark the field.
-    std::function<void(kz::ToneSystem)> openPicker;
-    // Sets the tone timing fields that follow the tone system (Tone2 Duration, Group Call
-    // Duration) and runs their exit checks; called by the tone system click before the tones
-    // are checked again.
-    std::function<void(kz::ToneSystem)> applySystemTimings;
-
 private:
     CallToneControls& controls(kz::Channel channel);
     kz::ToneCache& cache(kz::Channel channel);
@@ -87,9 +70,13 @@ private:
     void commit(kz::Channel channel, kz::ToneKind kind, int row, int value);
     void connectField(kz::Channel channel, kz::ToneKind kind, int row);
 
-    Environment env_;
+    TPagerImage& image_;
+    kz::ToneFieldContext& context_;
+    QWidget* focusSink_;
     std::array<CallToneControls*, 2> controls_;
     std::array<kz::ToneCache, 2> caches_{};
     ToneFieldMarkers markers_;
     int spacingConflict_ = -1;
 };
+
+} // namespace kz

@@ -10,6 +10,7 @@
 #include "pty_cradle.h"
 #include "splash_window.h"
 #include "test_start_options.h"
+#include "window_controls.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,17 +44,17 @@ protected:
 
     // Builds and shows the main window with `ports` listed; the first show searches them.
     void showWindow(QStringList ports, bool simulate = false) {
-        StartOptions options = testStartOptions(dir.path());
+        kz::StartOptions options = testStartOptions(dir.path());
         options.extraPorts = ports;
         options.simulate = simulate;
         form = std::make_unique<TForm1>(options);
-        form->pagerLink()->operations().link().setTiming({2, 5, 101});
+        form->pagerLink().operations().link().setTiming({2, 5, 101});
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    TCommPort& port() { return form->pagerLink()->port(); }
+    TCommPort& port() { return form->pagerLink().port(); }
     TPagerImage pager() const { return cradle->model().memory(); }
     QString state() const { return form->progressWindow()->state(); }
 
@@ -66,13 +67,13 @@ protected:
 TEST_F(LinkE2eTest, StartUpFindsTheCradleAndKeepsItsPortOpen) {
     startCradle();
     showWindow({"/dev/kz904-missing", cradle->portPath()});
-    EXPECT_EQ(form->cboPort->count(), 2);
-    EXPECT_EQ(form->cboPort->currentIndex(), 1);
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->count(), 2);
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->currentIndex(), 1);
     EXPECT_TRUE(port().isOpen());
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_FALSE(form->splashWindow()->isVisible());
-    EXPECT_TRUE(form->edtNull->hasFocus());
-    EXPECT_EQ(form->memSend->toPlainText(),
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtNull")->hasFocus());
+    EXPECT_EQ(control<QPlainTextEdit>(*form, "memSend")->toPlainText(),
               kz::frames::traceText(kz::frames::readRequest(0x33, 0, 0)));
     form->close();
     EXPECT_FALSE(port().isOpen()); // closing the window closes the port
@@ -84,7 +85,7 @@ TEST_F(LinkE2eTest, StartUpWithoutProgrammerTellsOnce) {
     startCradle(kz::sim::defaultCradleMemory(), silent);
     showWindow({cradle->portPath(), "/dev/kz904-missing"});
     EXPECT_EQ(recorder.texts(), QStringList({kBoardText}));
-    EXPECT_EQ(form->cboPort->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->currentIndex(), 0);
     EXPECT_FALSE(port().isOpen());
     EXPECT_TRUE(form->isMainWindowEnabled());
 }
@@ -97,30 +98,32 @@ TEST_F(LinkE2eTest, ReadWriteVerifyThroughTheMenu) {
     startCradle(memory);
     showWindow({cradle->portPath()});
 
-    form->Read1->trigger();
+    control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(form->image(), memory);
     EXPECT_EQ(state(), " Read Success !");
     EXPECT_EQ(form->status(), "  Ready ......");
-    EXPECT_TRUE(form->lblVersion->isVisible());
-    EXPECT_EQ(form->lblVersion->text(), "FirmVer. 3.0.7");
-    EXPECT_EQ(form->edtSerialNo->text(), "948GH3d0013042");
-    EXPECT_TRUE(form->pagerLink()->operations().serialPrefixFlag());
+    EXPECT_TRUE(control<QLabel>(*form, "lblVersion")->isVisible());
+    EXPECT_EQ(control<QLabel>(*form, "lblVersion")->text(), "FirmVer. 3.0.7");
+    EXPECT_EQ(control<QLineEdit>(*form, "edtSerialNo")->text(), "948GH3d0013042");
+    EXPECT_TRUE(form->pagerLink().operations().serialPrefixFlag());
     EXPECT_TRUE(form->isMainWindowEnabled());
     EXPECT_FALSE(form->progressWindow()->isVisible());
     EXPECT_FALSE(port().isOpen());
-    const QString received = form->memRec->toPlainText();
+    const QString received = control<QPlainTextEdit>(*form, "memRec")->toPlainText();
     EXPECT_GT(received.count(','), 4 * 143);
 
     form->image().setByte(100, 0x5A);
-    form->Write1->trigger();
+    control<QAction>(*form, "Write1")->trigger();
     EXPECT_EQ(state(), " Write Success !");
     EXPECT_EQ(form->status(), "  Ready ......");
     EXPECT_EQ(pager().byte(100), 0x5A);
     EXPECT_EQ(pager(), form->image());
     EXPECT_EQ(form->image().byte(511), 0x08);
-    EXPECT_TRUE(form->memRec->toPlainText().startsWith(received)); // the receive memo grows
+    EXPECT_TRUE(control<QPlainTextEdit>(*form, "memRec")
+                    ->toPlainText()
+                    .startsWith(received)); // the receive memo grows
 
-    form->Verify1->trigger();
+    control<QAction>(*form, "Verify1")->trigger();
     EXPECT_EQ(state(), " Verify Success !");
     EXPECT_EQ(form->status(), "  Ready ......");
     EXPECT_TRUE(form->isMainWindowEnabled());
@@ -134,7 +137,7 @@ TEST_F(LinkE2eTest, DamagedImageIsDumpedAndNotShown) {
     startCradle(memory);
     showWindow({cradle->portPath()});
     const TPagerImage before = form->image();
-    form->Read1->trigger();
+    control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(state(), "Checksum Error !");
     EXPECT_EQ(form->status(), "  Ready ......");
     EXPECT_TRUE(std::equal(before.bytes().begin() + 16, before.bytes().end(),
@@ -149,7 +152,7 @@ TEST_F(LinkE2eTest, SerialChecksumErrorIsToldWithFiveDots) {
     kz::sim::setSerialNumber(memory, "A1", false);
     startCradle(memory);
     showWindow({cradle->portPath()});
-    form->Write1->trigger();
+    control<QAction>(*form, "Write1")->trigger();
     EXPECT_EQ(recorder.texts(), QStringList({"Serial No. Checksum Error !"}));
     EXPECT_EQ(form->status(), "  Ready .....");
     EXPECT_TRUE(form->isMainWindowEnabled());
@@ -165,7 +168,7 @@ TEST_F(LinkE2eTest, CradleGoneMidWriteLeavesTheWindowUsable) {
     faults.disconnectAfter = 7;
     startCradle(kz::sim::defaultCradleMemory(), faults);
     showWindow({cradle->portPath()});
-    form->Write1->trigger();
+    control<QAction>(*form, "Write1")->trigger();
     EXPECT_TRUE(cradle->disconnected());
     EXPECT_EQ(state(), " Write Fail !");
     EXPECT_EQ(form->status(), "  Ready ......");
@@ -183,7 +186,7 @@ TEST_F(LinkE2eTest, ClosingTheWindowDuringAWriteWaitsForTheWriteToEnd) {
         form->close(); // the title bar's close button stays live during an operation
         closedDuringWrite = !form->isVisible();
     });
-    form->Write1->trigger();
+    control<QAction>(*form, "Write1")->trigger();
     EXPECT_FALSE(closedDuringWrite) << "the Write is not cut short";
     EXPECT_EQ(state(), " Write Success !");
     EXPECT_EQ(pager(), form->image()) << "the pager is written whole";
@@ -196,10 +199,10 @@ TEST_F(LinkE2eTest, BenchStripSendsItsFramesAndIsIdleDuringOperations) {
     startCradle();
     showWindow({cradle->portPath()});
     port().close();
-    form->cboChannel->setCurrentIndex(1);
-    form->cboCall->setCurrentIndex(10);
-    QTest::mouseClick(form->btnAlertTestOn, Qt::LeftButton);
-    QTest::mouseClick(form->btnVibratorOn, Qt::LeftButton);
+    control<QComboBox>(*form, "cboChannel")->setCurrentIndex(1);
+    control<QComboBox>(*form, "cboCall")->setCurrentIndex(10);
+    QTest::mouseClick(control<QPushButton>(*form, "btnAlertTestOn"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*form, "btnVibratorOn"), Qt::LeftButton);
     EXPECT_TRUE(port().isOpen());
     QElapsedTimer clock;
     clock.start();
@@ -215,23 +218,23 @@ TEST_F(LinkE2eTest, BenchStripSendsItsFramesAndIsIdleDuringOperations) {
     // A click while Verify runs does nothing.
     bool enabledDuringVerify = true;
     QTimer::singleShot(100, form.get(), [&] {
-        enabledDuringVerify = form->btnVibratorOFF->isEnabled();
-        QTest::mouseClick(form->btnVibratorOFF, Qt::LeftButton);
+        enabledDuringVerify = control<QPushButton>(*form, "btnVibratorOFF")->isEnabled();
+        QTest::mouseClick(control<QPushButton>(*form, "btnVibratorOFF"), Qt::LeftButton);
     });
-    form->Verify1->trigger();
+    control<QAction>(*form, "Verify1")->trigger();
     EXPECT_FALSE(enabledDuringVerify);
     EXPECT_EQ(cradle->model().benchFrames().size(), 3u);
 }
 
 TEST_F(LinkE2eTest, SimulateListsItsCradleFirstAndServesIt) {
     showWindow({"/dev/kz904-extra"}, true);
-    kz::sim::PtyCradle* simulated = form->pagerLink()->simulatedCradle();
+    kz::sim::PtyCradle* simulated = form->pagerLink().simulatedCradle();
     ASSERT_NE(simulated, nullptr);
-    EXPECT_EQ(form->cboPort->itemText(0), simulated->portPath());
-    EXPECT_EQ(form->cboPort->itemText(1), "/dev/kz904-extra");
-    EXPECT_EQ(form->cboPort->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->itemText(0), simulated->portPath());
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->itemText(1), "/dev/kz904-extra");
+    EXPECT_EQ(control<QComboBox>(*form, "cboPort")->currentIndex(), 0);
     EXPECT_TRUE(recorder.messages().empty());
-    form->Read1->trigger();
+    control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(state(), " Read Success !");
     EXPECT_EQ(form->image(), simulated->model().memory());
 }
@@ -254,7 +257,7 @@ TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
         QTest::keyClick(form.get(), Qt::Key_F2);
         requestsDuringRead = cradle->model().requestCount();
     });
-    form->Read1->trigger();
+    control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(state(), " Read Success !");
     EXPECT_GE(requestsDuringRead, 0);
     EXPECT_FALSE(f9DuringRead);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "channel_pages_editor.h"
+#include "configuration_editor.h"
 #include "main_window.h"
 #include "message_recorder.h"
 #include "pager_image.h"
 #include "test_start_options.h"
+#include "window_controls.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -22,8 +24,8 @@ class ChannelPagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = std::make_unique<TForm1>(testStartOptions(dir_.path()));
-        edtNull_ = form_->edtNull;
-        editor_ = &form_->channelPages();
+        edtNull_ = control<QLineEdit>(*form_, "edtNull");
+        editor_ = &form_->editor().channelPages();
         // Decoder bandwidth "1.5": a spacing of 3.1 %, easy to reason about in the cases below.
         image().setByte(PagerField::decoderBandwidth, 7);
         load();
@@ -56,10 +58,13 @@ protected:
         edtNull_->setFocus();
         QCoreApplication::processEvents();
     }
-    void showPage(int index) { form_->PageControl1->setCurrentIndex(index); }
+    void showPage(int index) {
+        control<QTabWidget>(*form_, "PageControl1")->setCurrentIndex(index);
+    }
     void clickSystem(int tag) {
         // on the indicator: a radio button takes clicks on its indicator and caption only
-        QRadioButton* button = form_->radToneSystem[static_cast<std::size_t>(tag)];
+        QRadioButton* button = control<QRadioButton>(
+            *form_, QStringLiteral("radToneSystem%1").arg(static_cast<std::size_t>(tag)));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QCoreApplication::processEvents();
     }
@@ -68,5 +73,5 @@ protected:
     MessageRecorder messages_;
     std::unique_ptr<TForm1> form_;
     QLineEdit* edtNull_ = nullptr;
-    ChannelPagesEditor* editor_ = nullptr;
+    kz::ChannelPagesEditor* editor_ = nullptr;
 };

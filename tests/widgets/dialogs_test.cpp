@@ -3,6 +3,7 @@
 #include "main_window.h"
 #include "maker_info.h"
 #include "test_start_options.h"
+#include "window_controls.h"
 
 #include <QEnterEvent>
 #include <QLabel>
@@ -63,7 +64,7 @@ TEST(AboutBox, AboutMenuShowsTheBoxModallyAndOkClosesIt) {
         sawModal = form.aboutBox()->isVisible() && form.aboutBox()->isModal();
         form.aboutBox()->OKButton->click();
     });
-    form.About2->trigger();
+    control<QAction>(form, "About2")->trigger();
     EXPECT_TRUE(sawModal);
     EXPECT_FALSE(form.aboutBox()->isVisible());
     EXPECT_EQ(form.aboutBox()->result(), QDialog::Accepted);

@@ -1,9 +1,11 @@
+#include "configuration_editor.h"
 #include "file_commands.h"
 #include "file_host.h"
 #include "main_window.h"
 #include "message_recorder.h"
 #include "test_start_options.h"
 #include "timing_unit_captions.h"
+#include "window_controls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,11 +41,11 @@ protected:
     }
     bool shows100ms() const {
         for (int row = 0; row < kz::TimingUnitCaptions::kRows; ++row) {
-            const bool hundred = !form->timingUnitCaptions().label100(row)->isHidden();
-            const bool fifty = !form->timingUnitCaptions().label50(row)->isHidden();
+            const bool hundred = !form->editor().timingUnitCaptions().label100(row)->isHidden();
+            const bool fifty = !form->editor().timingUnitCaptions().label50(row)->isHidden();
             EXPECT_NE(hundred, fifty) << "exactly one caption of row " << row;
         }
-        return !form->timingUnitCaptions().label100(0)->isHidden();
+        return !form->editor().timingUnitCaptions().label100(0)->isHidden();
     }
 
     QTemporaryDir startup;
@@ -59,13 +61,14 @@ TEST_F(FileMenuTest, FirstShowLoadsDefaultTblAndRunsTheLoadingPass) {
     bytes.replace(416, 14, serial);
     writeFile(startup.filePath("default.tbl"), bytes);
     makeForm();
-    EXPECT_TRUE(form->edtSerialNo->text().isEmpty()) << "not before the window is shown";
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtSerialNo")->text().isEmpty())
+        << "not before the window is shown";
 
     form->show();
     EXPECT_EQ(form->image().text(416, 14), "SN000000000042");
-    EXPECT_EQ(form->edtSerialNo->text(), serial) << "the loading pass ran";
+    EXPECT_EQ(control<QLineEdit>(*form, "edtSerialNo")->text(), serial) << "the loading pass ran";
     EXPECT_EQ(form->windowTitle(), "KZ904 V1.0.8");
-    EXPECT_TRUE(form->lblVersion->isHidden());
+    EXPECT_TRUE(control<QLabel>(*form, "lblVersion")->isHidden());
     // No port is listed, so the start-up search tells once that no programmer answers; the
     // load of default.tbl adds nothing.
     EXPECT_EQ(recorder.texts(),
@@ -93,19 +96,19 @@ TEST_F(FileMenuTest, OpenThroughTheMenuShowsFirmwareCaptionAndImage) {
     writeFile(path, bytes);
     answers.push_back(path);
 
-    form->Open1->trigger();
+    control<QAction>(*form, "Open1")->trigger();
     EXPECT_EQ(form->windowTitle(), "KZ904 V1.0.8  [" + path + "]");
-    EXPECT_FALSE(form->lblVersion->isHidden());
-    EXPECT_EQ(form->lblVersion->text(), "FirmVer. 1.2.0");
+    EXPECT_FALSE(control<QLabel>(*form, "lblVersion")->isHidden());
+    EXPECT_EQ(control<QLabel>(*form, "lblVersion")->text(), "FirmVer. 1.2.0");
     EXPECT_TRUE(shows100ms());
-    EXPECT_EQ(form->edtSerialNo->text(), "OPENED00000001");
+    EXPECT_EQ(control<QLineEdit>(*form, "edtSerialNo")->text(), "OPENED00000001");
 }
 
 TEST_F(FileMenuTest, SaveAsThenSaveWriteTheWorkingImage) {
     makeForm();
     const QString path = elsewhere.filePath("out.tbl");
     answers.push_back(path);
-    form->SaveAs1->trigger();
+    control<QAction>(*form, "SaveAs1")->trigger();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -114,17 +117,17 @@ TEST_F(FileMenuTest, SaveAsThenSaveWriteTheWorkingImage) {
     EXPECT_TRUE(form->image().imageSumMatches());
     EXPECT_EQ(form->windowTitle(), "KZ904 V1.0.8  [" + path + "]");
 
-    form->Save1->trigger();
+    control<QAction>(*form, "Save1")->trigger();
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_TRUE(QFile::exists(startup.filePath("out.BAK")));
 }
 
 TEST_F(FileMenuTest, RestoreWithOneChannelChecked) {
     makeForm();
-    form->chkOneChannel->setChecked(true);
-    form->lblVersion->setVisible(true);
-    form->timingUnitCaptions().show(kz::TimingUnit::HundredMs);
-    form->Recallfaxtorysetup1->trigger();
+    control<QCheckBox>(*form, "chkOneChannel")->setChecked(true);
+    control<QLabel>(*form, "lblVersion")->setVisible(true);
+    form->editor().timingUnitCaptions().show(kz::TimingUnit::HundredMs);
+    control<QAction>(*form, "Recallfaxtorysetup1")->trigger();
 
     ASSERT_EQ(recorder.messages().size(), 1u) << "the confirmation only";
     const auto& image = form->image();
@@ -133,9 +136,9 @@ TEST_F(FileMenuTest, RestoreWithOneChannelChecked) {
     EXPECT_EQ(image.word32(352), 0x40202121u);
     EXPECT_EQ(image.byte(496), 0x86);
     EXPECT_EQ(image.byte(497), 0x1F);
-    EXPECT_EQ(form->editorState().f1StepHz, 12500);
-    EXPECT_EQ(form->editorState().oneChannelModes, (std::array<int, 4>{0, 0, 1, 1}));
-    EXPECT_TRUE(form->lblVersion->isHidden());
+    EXPECT_EQ(form->editor().state().f1StepHz, 12500);
+    EXPECT_EQ(form->editor().state().oneChannelModes, (std::array<int, 4>{0, 0, 1, 1}));
+    EXPECT_TRUE(control<QLabel>(*form, "lblVersion")->isHidden());
     EXPECT_FALSE(shows100ms());
 }
 

@@ -1,7 +1,10 @@
+#include "configuration_editor.h"
+#include "control_naming.h"
 #include "main_window.h"
 #include "message_recorder.h"
 #include "splash_window.h"
 #include "test_start_options.h"
+#include "window_controls.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,7 +38,6 @@ TEST_F(MainWindowTest, CaptionSizeAndIdentityStamp) {
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_EQ(form->size(), QSize(825, 655));
     EXPECT_EQ(form->startupDirectory(), dir.path());
-    EXPECT_EQ(form->blankBlock(), QByteArray(128, char(0xFF)));
 
     const auto& image = form->image();
     EXPECT_EQ(image.text(498, 12), "KZ904V108107");
@@ -44,7 +46,7 @@ TEST_F(MainWindowTest, CaptionSizeAndIdentityStamp) {
 }
 
 TEST_F(MainWindowTest, PagesInOrderWithDebugAndAdvanceHidden) {
-    QTabWidget* pages = form->PageControl1;
+    QTabWidget* pages = control<QTabWidget>(*form, "PageControl1");
     const QStringList expected = {"Channel F1", "Channel F2", "Setting",
                                   "System",     "DEBUG",      "Advance Setting"};
     const QStringList names = {"tabChannelF1", "tabChannelF2", "tabSetting",
@@ -55,26 +57,27 @@ TEST_F(MainWindowTest, PagesInOrderWithDebugAndAdvanceHidden) {
         EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
         EXPECT_EQ(pages->isTabVisible(i), i < 4) << qPrintable(names[i]);
     }
-    EXPECT_EQ(pages->currentWidget(), form->tabChannelF1);
+    EXPECT_EQ(pages->currentWidget(), control<QWidget>(*form, "tabChannelF1"));
 
-    form->setPageShown(form->tabAdvance, true);
-    EXPECT_TRUE(form->isPageShown(form->tabAdvance));
-    EXPECT_FALSE(form->isPageShown(form->TabSheet5));
+    form->setPageShown(control<QWidget>(*form, "tabAdvance"), true);
+    EXPECT_TRUE(form->isPageShown(control<QWidget>(*form, "tabAdvance")));
+    EXPECT_FALSE(form->isPageShown(control<QWidget>(*form, "TabSheet5")));
 }
 
 TEST_F(MainWindowTest, CurrentChannelPageFollowsTheChannelPagesOnly) {
-    form->setPageShown(form->tabAdvance, true);
+    form->setPageShown(control<QWidget>(*form, "tabAdvance"), true);
     struct Case {
         QWidget* page;
         int expected;
     };
-    const std::vector<Case> cases = {{form->tabChannelF2, 2}, {form->tabAdvance, 2},
-                                     {form->tabSetting, 3},   {form->tabSystem, 4},
-                                     {form->tabAdvance, 4},   {form->tabChannelF1, 1}};
-    EXPECT_EQ(form->editorState().currentChannelPage, 1);
+    const std::vector<Case> cases = {
+        {control<QWidget>(*form, "tabChannelF2"), 2}, {control<QWidget>(*form, "tabAdvance"), 2},
+        {control<QWidget>(*form, "tabSetting"), 3},   {control<QWidget>(*form, "tabSystem"), 4},
+        {control<QWidget>(*form, "tabAdvance"), 4},   {control<QWidget>(*form, "tabChannelF1"), 1}};
+    EXPECT_EQ(form->editor().state().currentChannelPage, 1);
     for (const auto& c : cases) {
-        form->PageControl1->setCurrentWidget(c.page);
-        EXPECT_EQ(form->editorState().currentChannelPage, c.expected)
+        control<QTabWidget>(*form, "PageControl1")->setCurrentWidget(c.page);
+        EXPECT_EQ(form->editor().state().currentChannelPage, c.expected)
             << qPrintable(c.page->objectName());
     }
 }
@@ -112,7 +115,8 @@ TEST_F(MainWindowTest, MenusWithTheirItemsAndShortcuts) {
         EXPECT_EQ(static_cast<QMenu*>(action->parent())->title(), item.menu);
     }
     // a separator stands between the restore item and Exit
-    const auto fileItems = static_cast<QMenu*>(form->Open1->parent())->actions();
+    const auto fileItems =
+        static_cast<QMenu*>(control<QAction>(*form, "Open1")->parent())->actions();
     ASSERT_EQ(fileItems.size(), 6);
     EXPECT_TRUE(fileItems[4]->isSeparator());
 }
@@ -121,14 +125,14 @@ TEST_F(MainWindowTest, FunctionKeysTriggerVerifyReadAndWrite) {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QSignalSpy verify(form->Verify1, &QAction::triggered);
-    QSignalSpy read(form->Read1, &QAction::triggered);
-    QSignalSpy write(form->Write1, &QAction::triggered);
+    QSignalSpy verify(control<QAction>(*form, "Verify1"), &QAction::triggered);
+    QSignalSpy read(control<QAction>(*form, "Read1"), &QAction::triggered);
+    QSignalSpy write(control<QAction>(*form, "Write1"), &QAction::triggered);
 
-    QTest::keyClick(form->edtNull, Qt::Key_F2);
-    QTest::keyClick(form->edtNull, Qt::Key_F3);
-    QTest::keyClick(form->edtNull, Qt::Key_F3);
-    QTest::keyClick(form->edtNull, Qt::Key_F4);
+    QTest::keyClick(control<QLineEdit>(*form, "edtNull"), Qt::Key_F2);
+    QTest::keyClick(control<QLineEdit>(*form, "edtNull"), Qt::Key_F3);
+    QTest::keyClick(control<QLineEdit>(*form, "edtNull"), Qt::Key_F3);
+    QTest::keyClick(control<QLineEdit>(*form, "edtNull"), Qt::Key_F4);
     EXPECT_EQ(verify.count(), 1);
     EXPECT_EQ(read.count(), 2);
     EXPECT_EQ(write.count(), 1);
@@ -141,13 +145,13 @@ TEST_F(MainWindowTest, FunctionKeysTriggerVerifyReadAndWrite) {
 }
 
 TEST_F(MainWindowTest, StatusBarPanelsAndStatusLine) {
-    ASSERT_NE(form->StatusBar1, nullptr);
-    EXPECT_EQ(form->statusPanels[0]->width(), 250);
-    EXPECT_EQ(form->statusPanels[1]->width(), 400);
-    EXPECT_EQ(form->statusPanels[2]->width(), 50);
+    ASSERT_NE(control<QStatusBar>(*form, "StatusBar1"), nullptr);
+    EXPECT_EQ(control<QLabel>(*form, "StatusPanel0")->width(), 250);
+    EXPECT_EQ(control<QLabel>(*form, "StatusPanel1")->width(), 400);
+    EXPECT_EQ(control<QLabel>(*form, "StatusPanel2")->width(), 50);
     EXPECT_EQ(form->status(), "  Ready ......");
     form->setStatus("  Reading .....");
-    EXPECT_EQ(form->statusPanels[1]->text(), "  Reading .....");
+    EXPECT_EQ(control<QLabel>(*form, "StatusPanel1")->text(), "  Reading .....");
 }
 
 TEST_F(MainWindowTest, ShellControlsCarryTheirNames) {
@@ -168,16 +172,17 @@ TEST_F(MainWindowTest, ShellControlsCarryTheirNames) {
     ASSERT_NE(form->findChild<QComboBox*>("cboPort"), nullptr);
     ASSERT_NE(form->findChild<QPlainTextEdit*>("memSend"), nullptr);
     ASSERT_NE(form->findChild<QPlainTextEdit*>("memRec"), nullptr);
-    EXPECT_TRUE(form->memSend->isReadOnly());
+    EXPECT_TRUE(control<QPlainTextEdit>(*form, "memSend")->isReadOnly());
 
     const QStringList radios = {"Standard", "User", "Plectron"};
     for (int i = 0; i < 3; ++i) {
         auto* radio = form->findChild<QRadioButton*>(QStringLiteral("radToneSystem%1").arg(i));
         ASSERT_NE(radio, nullptr);
         EXPECT_EQ(radio->text(), radios[i]);
-        EXPECT_EQ(form->controlTables().at("radToneSystem", i), radio);
+        EXPECT_EQ(kz::tagOf(radio), i);
     }
-    EXPECT_TRUE(form->radToneSystem[0]->isChecked());
+    EXPECT_TRUE(
+        control<QRadioButton>(*form, QStringLiteral("radToneSystem%1").arg(0))->isChecked());
 }
 
 TEST_F(MainWindowTest, BenchStripControls) {
@@ -194,16 +199,16 @@ TEST_F(MainWindowTest, BenchStripControls) {
         EXPECT_EQ(button->text(), b.caption);
         EXPECT_EQ(kz::tagOf(button), b.tag);
     }
-    EXPECT_EQ(form->cboChannel->count(), 2);
-    EXPECT_EQ(form->cboChannel->currentText(), "Channel F1");
-    EXPECT_FALSE(form->cboChannel->isEditable());
-    ASSERT_EQ(form->cboCall->count(), 12);
-    EXPECT_EQ(form->cboCall->itemText(0), "Call #1");
-    EXPECT_EQ(form->cboCall->itemText(7), "Call #8");
-    EXPECT_EQ(form->cboCall->itemText(8), "Group Call #1");
-    EXPECT_EQ(form->cboCall->itemText(11), "Group Call #4");
-    EXPECT_EQ(form->cboCall->currentIndex(), 0);
-    EXPECT_FALSE(form->cboCall->isEditable());
+    EXPECT_EQ(control<QComboBox>(*form, "cboChannel")->count(), 2);
+    EXPECT_EQ(control<QComboBox>(*form, "cboChannel")->currentText(), "Channel F1");
+    EXPECT_FALSE(control<QComboBox>(*form, "cboChannel")->isEditable());
+    ASSERT_EQ(control<QComboBox>(*form, "cboCall")->count(), 12);
+    EXPECT_EQ(control<QComboBox>(*form, "cboCall")->itemText(0), "Call #1");
+    EXPECT_EQ(control<QComboBox>(*form, "cboCall")->itemText(7), "Call #8");
+    EXPECT_EQ(control<QComboBox>(*form, "cboCall")->itemText(8), "Group Call #1");
+    EXPECT_EQ(control<QComboBox>(*form, "cboCall")->itemText(11), "Group Call #4");
+    EXPECT_EQ(control<QComboBox>(*form, "cboCall")->currentIndex(), 0);
+    EXPECT_FALSE(control<QComboBox>(*form, "cboCall")->isEditable());
 }
 
 struct ToneSystemCase {
@@ -219,7 +224,10 @@ TEST_P(ToneSystemShowTest, LoadingPassChecksTheRadioOfTheStoredSystem) {
     form->image().setByte(PagerField::toneSystem, static_cast<std::uint8_t>(byte));
     form->loadImageIntoEditor();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(form->radToneSystem[static_cast<std::size_t>(i)]->isChecked(), i == radio);
+        EXPECT_EQ(control<QRadioButton>(
+                      *form, QStringLiteral("radToneSystem%1").arg(static_cast<std::size_t>(i)))
+                      ->isChecked(),
+                  i == radio);
     EXPECT_EQ(form->image().byte(PagerField::toneSystem), byte) << "showing stores nothing";
 }
 
@@ -232,36 +240,36 @@ TEST_F(MainWindowTest, LoadingPassShowsTheSerialNumberOrEmptiesTheField) {
     form->image().setText(PagerField::serialNumber, "AB1234567890YZ");
     form->image().storeSerialSum();
     form->loadImageIntoEditor();
-    EXPECT_EQ(form->edtSerialNo->text(), "AB1234567890YZ");
+    EXPECT_EQ(control<QLineEdit>(*form, "edtSerialNo")->text(), "AB1234567890YZ");
 
     for (int i = 0; i < 16; ++i)
         form->image().setByte(PagerField::serialNumber + i, 0xFF);
     form->loadImageIntoEditor();
-    EXPECT_TRUE(form->edtSerialNo->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtSerialNo")->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, DisablingTheMainWindowRefusesInputAndRestores) {
     form->setMainWindowEnabled(false);
     EXPECT_FALSE(form->isMainWindowEnabled());
-    EXPECT_FALSE(form->edtSerialNo->isEnabled());
-    EXPECT_FALSE(form->Read1->isEnabled() && form->menuBar()->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>(*form, "edtSerialNo")->isEnabled());
+    EXPECT_FALSE(control<QAction>(*form, "Read1")->isEnabled() && form->menuBar()->isEnabled());
     form->setMainWindowEnabled(true);
     EXPECT_TRUE(form->isMainWindowEnabled());
-    EXPECT_TRUE(form->edtSerialNo->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtSerialNo")->isEnabled());
 }
 
 TEST_F(MainWindowTest, FirstShowFocusesTheFocusSink) {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_TRUE(form->edtNull->hasFocus());
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtNull")->hasFocus());
     EXPECT_FALSE(form->splashWindow()->isVisible());
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindow) {
     form->show();
     ASSERT_TRUE(form->isVisible());
-    form->Close1->trigger();
+    control<QAction>(*form, "Close1")->trigger();
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -268,11 +268,10 @@ TEST_F(ToneFields, SpacingFollowsTheStoredDecoderBandwidth) {
 }
 
 TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
+    // Which picker opens is told by the channel pages' own test; here the window's F9 and double
+    // click set the markers.
     const auto& markers = editor_->tones().markers();
-    int opened = 0;
-    editor_->tones().openPicker = [&](kz::ToneSystem) { ++opened; };
     editor_->tones().f9Pressed();
-    EXPECT_EQ(opened, 0) << "F9 with no marker opens nothing";
 
     field("edtF1T10")->setFocus();
     EXPECT_EQ(markers.row(ToneKind::Tone1), 0);
@@ -281,7 +280,6 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     leave();
     EXPECT_EQ(markers.row(ToneKind::Tone1), 0) << "kept after an F1 Tone 1 commit";
     QTest::keyClick(edtNull_, Qt::Key_F9); // the window's F9, wherever the focus is
-    EXPECT_EQ(opened, 1);
 
     type("edtF1T20", "900");
     EXPECT_EQ(markers.row(ToneKind::Tone1), -1);
@@ -295,7 +293,6 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
 
     QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton);
     EXPECT_EQ(markers.row(ToneKind::Tone2), 0);
-    EXPECT_EQ(opened, 2);
 
     clickSystem(1);
     field("edtF2T10")->setFocus();
@@ -303,7 +300,7 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     leave();
     QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton);
     editor_->tones().f9Pressed();
-    EXPECT_EQ(opened, 2) << "neither double click nor F9 opens anything under User";
+    EXPECT_EQ(markers.row(ToneKind::Tone2), 0) << "a double click under User marks nothing new";
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+#include "configuration_editor.h"
+
+#include "channel_pages_editor.h"
+#include "function_switch_defaults.h"
+#include "pager_image.h"
+#include "setting_page.h"
+#include "timing_unit_captions.h"
+#include "tone_spacing.h"
+#include "tone_system_selector.h"
+
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QKeySequence>
+#include <QRadioButton>
+#include <QShortcut>
+
+namespace kz {
+
+namespace {
+
+QBoxLayout* boxLayoutOf(QWidget* page) {
+    auto* layout = qobject_cast<QBoxLayout*>(page->layout());
+    return layout ? layout : new QVBoxLayout(page);
+}
+
+// The unit captions beside the tone timing fields: rows 0..4 belong beside Tone1 Duration,
+// Tone2 Duration, Tone1 Limit, Tone2 Limit and Noise Limit on the System page, row 5 beside
+// GAP MAX. on the Advance page.
+std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWidget* advance) {
+    auto captions = std::make_unique<TimingUnitCaptions>(system);
+    auto* rows = new QFormLayout;
+    const char* fields[] = {"Tone1 Duration", "Tone2 Duration", "Tone1 Limit", "Tone2 Limit",
+                            "Noise Limit"};
+    for (int row = 0; row < 5; ++row)
+        rows->addRow(QString::fromLatin1(fields[row]), captions->holder(row));
+    QBoxLayout* systemLayout = boxLayoutOf(system);
+    systemLayout->addLayout(rows);
+    systemLayout->addStretch();
+    captions->holder(5)->setParent(advance);
+    boxLayoutOf(advance)->addWidget(captions->holder(5));
+    return captions;
+}
+
+} // namespace
+
+ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& pages)
+    : QObject(pages.window), image_(image), pages_(pages) {
+    toneSystem_ = std::make_unique<ToneSystemSelector>(pages_.toneSystem);
+    ToneFieldContext& toneFieldContext = *this;
+    channelPages_ = std::make_unique<ChannelPagesEditor>(image_, toneFieldContext, pages_.focusSink,
+                                                         pages_.channelF1, pages_.channelF2);
+    settingPage_ = std::make_unique<SettingPage>(pages_.setting);
+    timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
+
+    for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
+        connect(toneSystem_->button(system), &QRadioButton::clicked, this,
+                [this, system] { toneSystemClick(system); });
+
+    // F2, F3 and F4 belong to the Pager menu; F9 opens the tone table for the marked tone field,
+    // wherever the focus is in the window.
+    f9_ = new QShortcut(QKeySequence(Qt::Key_F9), pages_.window);
+    f9_->setObjectName(QStringLiteral("FormShortCutF9"));
+    connect(f9_, &QShortcut::activated, this, &ConfigurationEditor::f9Pressed);
+
+    registerLoadingSteps();
+}
+
+ConfigurationEditor::~ConfigurationEditor() = default;
+
+void ConfigurationEditor::registerLoadingSteps() {
+    using Pass = LoadingPass;
+    loadingPass_.add(Pass::ToneSystem, [this] { toneSystem_->show(image_); });
+    loadingPass_.add(Pass::ChannelF1Rows, [this] { channelPages_->showChannelRows(Channel::F1); });
+    loadingPass_.add(Pass::ChannelF2Rows, [this] { channelPages_->showChannelRows(Channel::F2); });
+    loadingPass_.add(Pass::DutySwitches, [this] { channelPages_->showDutySwitches(); });
+}
+
+void ConfigurationEditor::loadImage() {
+    loadingPass_.run();
+}
+
+void ConfigurationEditor::currentPageChanged(const QWidget* page) {
+    if (page == pages_.channelF1)
+        state_.currentChannelPage = 1;
+    else if (page == pages_.channelF2)
+        state_.currentChannelPage = 2;
+    else if (page == pages_.setting)
+        state_.currentChannelPage = 3;
+    else if (page == pages_.system)
+        state_.currentChannelPage = 4;
+}
+
+void ConfigurationEditor::setShortcutsEnabled(bool enabled) {
+    // The window itself stays enabled during a pager operation, and so would its shortcuts: F9
+    // would open a tone table (and change the working image) in the middle of a transfer.
+    f9_->setEnabled(enabled);
+}
+
+void ConfigurationEditor::f9Pressed() {
+    channelPages_->tones().f9Pressed();
+}
+
+void ConfigurationEditor::toneSystemClick(ToneSystem system) {
+    image_.setByte(PagerField::toneSystem, byteOfToneSystem(system));
+    // Under the new system every tone field is checked again; the tone timing fields of the
+    // System page that follow the system join here once that page is part of the editor.
+    channelPages_->tones().recheckAllTones();
+}
+
+void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
+    channelPages_->applyFixedAlertTime(enabled);
+}
+
+void ConfigurationEditor::applySquelchPresets() {
+    // The presets belong to the Advance page's squelch tables; until that page is part of the
+    // editor a serial intake has nothing to apply them to.
+}
+
+ToneSystem ConfigurationEditor::selectedToneSystem() const {
+    return toneSystem_->selected();
+}
+
+int ConfigurationEditor::decoderBandwidthValue() {
+    // The spacing rule reads the decoder bandwidth straight from the image until the Advance
+    // page's list keeps the value; an index beyond the list keeps the last known value.
+    if (const auto value = decoderBandwidthValueOfIndex(image_.byte(PagerField::decoderBandwidth)))
+        state_.decoderBandwidthValue = *value;
+    return state_.decoderBandwidthValue;
+}
+
+void ConfigurationEditor::openToneTable(ToneSystem) {
+    // The Standard and Plectron tone tables are not part of the editor yet: F9 and a double
+    // click mark the field they will fill, and nothing opens.
+}
+
+void ConfigurationEditor::showTimingUnit(TimingUnit unit) {
+    timingUnits_->show(unit);
+}
+
+bool ConfigurationEditor::oneChannelChecked() const {
+    return settingPage_->oneChannelChecked();
+}
+
+void ConfigurationEditor::setChannelSteps(int f1Hz, int f2Hz) {
+    state_.f1StepHz = f1Hz;
+    state_.f2StepHz = f2Hz;
+}
+
+void ConfigurationEditor::resetModeMemory(bool oneChannel) {
+    const auto& positions = functionSwitchDefaults(oneChannel).modePositions;
+    if (oneChannel)
+        state_.oneChannelModes = positions;
+    else
+        state_.twoChannelModes = positions;
+}
+
+} // namespace kz
