@@ -1,9 +1,10 @@
 #include "table_file.h"
 
+#include "whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <span>
@@ -55,30 +56,25 @@ QString linkTarget(const QString& path) {
 bool writeTableFile(const QString& path, const TPagerImage& image, const QString& backupFolder,
                     QString* error) {
     const QString target = linkTarget(path);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    const auto* bytes = reinterpret_cast<const char*>(image.data());
-    if (file.write(bytes, TPagerImage::kSize) != TPagerImage::kSize) {
-        setError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-
-    // The complete new content waits in the temporary file; only now move the old one aside.
-    // A backup that already exists is kept, and then the file is simply replaced.
     const QString backup = backupPathFor(path, backupFolder);
-    const bool movedAside =
-        QFile::exists(target) && !QFile::exists(backup) && QFile::rename(target, backup);
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        if (movedAside)
-            QFile::rename(backup, target); // put the previous file back where it was
-        return false;
-    }
-    return true;
+    const QByteArray bytes(reinterpret_cast<const char*>(image.data()), TPagerImage::kSize);
+
+    // The old file moves aside only once the complete new content waits beside it, and comes
+    // back if the replacement then fails. A backup that already exists is kept, and then the
+    // file is simply replaced.
+    bool movedAside = false;
+    ReplaceSteps steps;
+    steps.beforeReplace = [&] {
+        movedAside =
+            QFile::exists(target) && !QFile::exists(backup) && QFile::rename(target, backup);
+    };
+    steps.afterFailedReplace = [&] {
+        if (!movedAside)
+            return;
+        QFile::remove(target); // whatever the failed replacement left there
+        QFile::rename(backup, target);
+    };
+    return writeWholeFile(target, bytes, error, steps);
 }
 
 } // namespace kz

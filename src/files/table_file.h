@@ -31,9 +31,10 @@ QString backupPathFor(const QString& path, const QString& backupFolder);
 // Writes the 512 bytes of `image` to `path`. An existing file is first renamed to its backup
 // name in `backupFolder` unless a backup of that name already exists (the older backup is kept
 // and the file is overwritten). The new content goes to a temporary file that replaces the target
-// only once it is complete, so a failure never leaves a truncated table file; after a failure the
-// previous file is still in place. A `path` that is a symbolic link keeps the link: the file it
-// leads to is the one backed up and replaced. Returns false with the system's reason in `error`.
+// only once every byte of it is on the disk, so a failure (a full disk included) never leaves a
+// truncated table file; after a failure the previous file and backup are as they were. A `path`
+// that is a symbolic link keeps the link: the file it leads to is the one backed up and replaced.
+// Returns false with the system's reason in `error`.
 bool writeTableFile(const QString& path, const TPagerImage& image, const QString& backupFolder,
                     QString* error = nullptr);
 

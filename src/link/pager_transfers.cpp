@@ -9,9 +9,9 @@
 #include "pager_image.h"
 #include "pager_operations.h"
 #include "program_identity.h"
+#include "whole_file.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <array>
 
@@ -309,9 +309,11 @@ void PagerOperations::endRead(ReadResult result, QByteArray& buffer) {
 }
 
 void PagerOperations::writeErrorDump(const QByteArray& buffer) {
-    QSaveFile file(QDir(host_.startupDirectory()).filePath(QStringLiteral("errtbl.tbl")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer) != buffer.size() || !file.commit())
-        warn(QStringLiteral("Save Error!"), file.errorString());
+    // An older dump stays as it was unless the whole new one reached the disk.
+    QString reason;
+    if (!writeWholeFile(QDir(host_.startupDirectory()).filePath(QStringLiteral("errtbl.tbl")),
+                        buffer, &reason))
+        warn(QStringLiteral("Save Error!"), reason);
 }
 
 // --- Verify ---------------------------------------------------------------------------------

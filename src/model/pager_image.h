@@ -10,6 +10,9 @@
 // Byte-for-byte copy of the pager's 512-byte configuration memory.
 //
 // Every field is reached by its offset (PagerField). Numbers wider than a byte are big-endian.
+// Every accessor checks, in every build, that what it reaches lies inside the 512 bytes (and a
+// bit range inside bits 0..7) and throws std::out_of_range naming the offset otherwise; a call
+// that throws has changed nothing.
 // Nothing here interprets a field beyond the two sums and the version stamp: the editing rules
 // live with the pages that edit the fields.
 class TPagerImage {

@@ -1,7 +1,10 @@
 #include "cradle_fixture.h"
+#include "failing_disk.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -119,6 +122,34 @@ TEST_F(PagerReadVerifyTest, FailedBlockIsDumpedWithZerosForTheRest) {
     ASSERT_EQ(dump.size(), 1024);
     EXPECT_EQ(dump.left(256), QByteArray(reinterpret_cast<const char*>(memory.data()), 256));
     EXPECT_EQ(dump.mid(256), QByteArray(768, '\0'));
+}
+
+TEST_F(PagerReadVerifyTest, DumpThatCannotBeWrittenIsReportedAndTheOlderOneKept) {
+    // While the damaged read is dumped, no file may grow beyond 512 bytes: room for the port's
+    // lock file, none for the 1024-byte dump, which fails halfway as on a full disk.
+    QFile older(QDir(dir.path()).filePath("errtbl.tbl"));
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write("an older dump");
+    older.close();
+    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::breakImageSum(memory, false);
+    startCradle(memory);
+
+    {
+        FileSizeLimit noRoom(512);
+        operations.Read1Click();
+    }
+
+    ASSERT_FALSE(host.states.isEmpty());
+    EXPECT_EQ(host.states.last(), "Checksum Error !");
+    expectEndedCleanly();
+    ASSERT_EQ(recorder.messages().size(), 1u);
+    const auto& m = recorder.messages()[0];
+    EXPECT_EQ(m.title, "KZ904");
+    EXPECT_EQ(m.text, "Save Error!");
+    EXPECT_EQ(m.detail, qt_error_string(EFBIG)) << "the system's reason";
+    EXPECT_EQ(m.icon, kz::MessageIcon::Warning);
+    EXPECT_EQ(errorDump(), "an older dump");
 }
 
 TEST_F(PagerReadVerifyTest, ReadWithoutProgrammerEndsWithFiveDots) {

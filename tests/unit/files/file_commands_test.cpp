@@ -2,11 +2,16 @@
 #include "file_commands.h"
 #include "message_recorder.h"
 #include "program_identity.h"
+#include "qstring_printer.h"
 #include "table_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include "failing_disk.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -344,5 +349,58 @@ TEST_F(FileCommandsTest, StartupLoadOfDefaultTbl) {
     EXPECT_FALSE(host.firmwareLabelShown);
     EXPECT_TRUE(recorder.messages().empty());
 }
+
+#ifdef Q_OS_UNIX
+
+// Save and Save As when the disk takes no more data: each says which file could not be saved and
+// why, and the file, its backup, the caption and the save target stay as they were.
+class FileCommandsOnAFullDisk : public FileCommandsTest,
+                                public ::testing::WithParamInterface<DiskFault> {};
+
+TEST_P(FileCommandsOnAFullDisk, SaveAndSaveAsReportAndKeepEverything) {
+    FailingDisk disk(GetParam());
+    if (!disk.unavailable().isEmpty())
+        GTEST_SKIP() << qPrintable(disk.unavailable());
+    const QString path = disk.filePath("unit7.tbl");
+    const QString backup = startup.filePath("unit7.BAK");
+    write(path, QByteArray(512, char(0x11)));
+    write(backup, QByteArray(512, char(0x22)));
+    host.saveAnswers.push_back(path);
+    commands.SaveAs1Click(); // while the disk still takes data
+    ASSERT_TRUE(recorder.messages().empty());
+    const QByteArray saved = read(path);
+    ASSERT_EQ(saved, QByteArray(reinterpret_cast<const char*>(host.image.data()), 512));
+    const QString caption = host.windowCaption;
+
+    host.image.setByte(300, 0x33);
+    const QString other = disk.filePath("unit8.tbl");
+    host.saveAnswers.push_back(other);
+    disk.startFailing();
+    commands.Save1Click();
+    commands.SaveAs1Click();
+    disk.stopFailing();
+
+    EXPECT_EQ(recorder.texts(),
+              QStringList({"Could not save the table file \"" + path + "\": " + disk.reason(),
+                           "Could not save the table file \"" + other + "\": " + disk.reason()}));
+    for (const auto& m : recorder.messages()) {
+        EXPECT_EQ(m.title, "KZ904");
+        EXPECT_EQ(m.icon, kz::MessageIcon::Warning);
+        EXPECT_EQ(m.buttons, kz::MessageButtons::Ok);
+    }
+    EXPECT_EQ(read(path), saved) << "the saved file is as it was";
+    EXPECT_EQ(read(backup), QByteArray(512, char(0x22))) << "and so is its older backup";
+    EXPECT_FALSE(QFile::exists(other));
+    EXPECT_FALSE(QFile::exists(startup.filePath("unit8.BAK")));
+    EXPECT_EQ(host.windowCaption, caption);
+    EXPECT_EQ(commands.saveTarget(), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FileCommandsOnAFullDisk,
+                         ::testing::Values(DiskFault::FullTmpfs, DiskFault::NoRoomLeft,
+                                           DiskFault::SomeRoomLeft),
+                         [](const auto& info) { return std::string(faultName(info.param)); });
+
+#endif
 
 } // namespace

@@ -1,10 +1,15 @@
 #include "builtin_images.h"
+#include "qstring_printer.h"
 #include "table_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include "failing_disk.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -167,3 +172,59 @@ TEST(TableFile, SavingThroughALinkBacksUpTheOldContentAndKeepsTheLink) {
 }
 
 } // namespace
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// A save on a disk that takes no more data, with and without an older backup beside the file:
+// the file and the backup must come through byte for byte, and the system's reason is returned.
+class TableFileOnAFullDisk : public ::testing::TestWithParam<std::tuple<DiskFault, bool>> {};
+
+TEST_P(TableFileOnAFullDisk, FailedSaveKeepsTheFileAndItsBackup) {
+    const auto [fault, backupExists] = GetParam();
+    FailingDisk disk(fault);
+    if (!disk.unavailable().isEmpty())
+        GTEST_SKIP() << qPrintable(disk.unavailable());
+    const QString path = disk.filePath("site.tbl");
+    const QString backup = disk.filePath("site.BAK");
+    TPagerImage older, old, fresh;
+    older.setByte(0, 1);
+    old.setByte(0, 2);
+    fresh.setByte(0, 3);
+    ASSERT_TRUE(kz::writeTableFile(path, old, disk.folder()));
+    if (backupExists) {
+        ASSERT_TRUE(kz::writeTableFile(backup, older, disk.folder()));
+    }
+
+    disk.startFailing();
+    QString error;
+    const bool written = kz::writeTableFile(path, fresh, disk.folder(), &error);
+    disk.stopFailing();
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, disk.reason());
+    EXPECT_EQ(fileBytes(path), imageBytes(old));
+    if (backupExists) {
+        EXPECT_EQ(fileBytes(backup), imageBytes(older));
+    } else {
+        EXPECT_FALSE(QFile::exists(backup)) << "the file is moved aside only for complete content";
+    }
+    EXPECT_EQ(QDir(disk.folder()).entryList(QDir::Files | QDir::Hidden).size(),
+              backupExists ? 2 : 1)
+        << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TableFileOnAFullDisk,
+                         ::testing::Combine(::testing::Values(DiskFault::FullTmpfs,
+                                                              DiskFault::NoRoomLeft,
+                                                              DiskFault::SomeRoomLeft),
+                                            ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(faultName(std::get<0>(info.param))) +
+                                    (std::get<1>(info.param) ? "WithBackup" : "WithoutBackup");
+                         });
+
+} // namespace
+
+#endif

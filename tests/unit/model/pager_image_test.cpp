@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <set>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -176,6 +179,84 @@ TEST(PagerImage, ReplaceCopiesOnlyTheGivenBytes) {
     EXPECT_EQ(image.byte(495), 0xFF);
     EXPECT_EQ(image.byte(496), 1);
     EXPECT_EQ(image.byte(511), 1);
+}
+
+// Every accessor refuses what lies outside the 512 bytes or outside bits 0..7, in release builds
+// too (the suite runs with NDEBUG), names the offset, and changes nothing when it refuses.
+TEST(PagerImage, AccessorsRefuseEverythingOutsideTheImage) {
+    const std::array<std::uint8_t, 16> sixteen{};
+    struct Case {
+        const char* access;
+        std::function<void(TPagerImage&)> run;
+        const char* refusal; // part of the exception's text, or nullptr when the access is valid
+    };
+    const std::vector<Case> cases = {
+        {"byte(511)", [](TPagerImage& i) { (void)i.byte(511); }, nullptr},
+        {"byte(512)", [](TPagerImage& i) { (void)i.byte(512); }, "byte: offset 512, length 1"},
+        {"byte(-1)", [](TPagerImage& i) { (void)i.byte(-1); }, "byte: offset -1"},
+        {"setByte(511)", [](TPagerImage& i) { i.setByte(511, 0); }, nullptr},
+        {"setByte(512)", [](TPagerImage& i) { i.setByte(512, 0); }, "setByte: offset 512"},
+        {"setByte(-1)", [](TPagerImage& i) { i.setByte(-1, 0); }, "setByte: offset -1"},
+        {"word16(510)", [](TPagerImage& i) { (void)i.word16(510); }, nullptr},
+        {"word16(511)", [](TPagerImage& i) { (void)i.word16(511); },
+         "word16: offset 511, length 2"},
+        {"setWord16(511)", [](TPagerImage& i) { i.setWord16(511, 0); }, "setWord16: offset 511"},
+        {"word16(-1)", [](TPagerImage& i) { (void)i.word16(-1); }, "word16: offset -1"},
+        {"word32(508)", [](TPagerImage& i) { (void)i.word32(508); }, nullptr},
+        {"word32(509)", [](TPagerImage& i) { (void)i.word32(509); },
+         "word32: offset 509, length 4"},
+        {"setWord32(509)", [](TPagerImage& i) { i.setWord32(509, 0); }, "setWord32: offset 509"},
+        {"block(0, 512)", [](TPagerImage& i) { (void)i.block(0, 512); }, nullptr},
+        {"block(512, 0)", [](TPagerImage& i) { (void)i.block(512, 0); }, nullptr},
+        {"block(500, 13)", [](TPagerImage& i) { (void)i.block(500, 13); }, "block: offset 500"},
+        {"block(-1, 1)", [](TPagerImage& i) { (void)i.block(-1, 1); }, "block: offset -1"},
+        {"block(0, -1)", [](TPagerImage& i) { (void)i.block(0, -1); }, "length -1"},
+        {"replace 16 at 496", [&](TPagerImage& i) { i.replace(sixteen, 496); }, nullptr},
+        {"replace 16 at 497", [&](TPagerImage& i) { i.replace(sixteen, 497); },
+         "replace: offset 497, length 16"},
+        {"replace nothing at 512", [](TPagerImage& i) { i.replace({}, 512); }, nullptr},
+        {"replace nothing at 513", [](TPagerImage& i) { i.replace({}, 513); },
+         "replace: offset 513"},
+        {"replace 16 at -1", [&](TPagerImage& i) { i.replace(sixteen, -1); }, "replace: offset -1"},
+        {"text(500, 12)", [](TPagerImage& i) { (void)i.text(500, 12); }, nullptr},
+        {"text(501, 12)", [](TPagerImage& i) { (void)i.text(501, 12); }, "text: offset 501"},
+        {"text(0, -1)", [](TPagerImage& i) { (void)i.text(0, -1); }, "length -1"},
+        {"setText(500, 12 chars)", [](TPagerImage& i) { i.setText(500, "ABCDEFGHIJKL"); }, nullptr},
+        {"setText(501, 12 chars)", [](TPagerImage& i) { i.setText(501, "ABCDEFGHIJKL"); },
+         "setText: offset 501, length 12"},
+        {"getBits(511, 7, 1)", [](TPagerImage& i) { (void)i.getBits(511, 7, 1); }, nullptr},
+        {"getBits(0, 0, 8)", [](TPagerImage& i) { (void)i.getBits(0, 0, 8); }, nullptr},
+        {"getBits(512, 0, 1)", [](TPagerImage& i) { (void)i.getBits(512, 0, 1); },
+         "getBits: offset 512"},
+        {"getBits(0, 7, 2)", [](TPagerImage& i) { (void)i.getBits(0, 7, 2); },
+         "bits from 7, width 2 at offset 0"},
+        {"getBits(0, -1, 1)", [](TPagerImage& i) { (void)i.getBits(0, -1, 1); }, "bits from -1"},
+        {"getBits(0, 8, 1)", [](TPagerImage& i) { (void)i.getBits(0, 8, 1); }, "bits from 8"},
+        {"getBits(0, 0, 0)", [](TPagerImage& i) { (void)i.getBits(0, 0, 0); }, "width 0"},
+        {"setBits(511, 0, 1, 8)", [](TPagerImage& i) { i.setBits(511, 0, 1, 8); }, nullptr},
+        {"setBits(20, 6, 1, 3)", [](TPagerImage& i) { i.setBits(20, 6, 1, 3); },
+         "setBits: bits from 6, width 3 at offset 20"},
+        {"setBits(-1, 0, 1, 1)", [](TPagerImage& i) { i.setBits(-1, 0, 1, 1); },
+         "setBits: offset -1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.access);
+        TPagerImage image;
+        for (int i = 0; i < TPagerImage::kSize; ++i)
+            image.setByte(i, static_cast<std::uint8_t>(i * 5 + 1));
+        const TPagerImage before = image;
+        if (!c.refusal) {
+            EXPECT_NO_THROW(c.run(image));
+            continue;
+        }
+        try {
+            c.run(image);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::out_of_range& e) {
+            EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(image, before) << "a refused access changes nothing";
+    }
 }
 
 } // namespace
