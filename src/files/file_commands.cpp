@@ -63,8 +63,7 @@ void FileCommands::Open1Click() {
     QString reason;
     const auto bytes = readTableFile(*chosen, &reason);
     if (!bytes) {
-        messages().show({QStringLiteral("File Error"), openFailure(), MessageIcon::None,
-                         MessageButtons::OkCancel, reason});
+        showReadFailure(reason);
         return;
     }
     TPagerImage& image = host_.workingImage();
@@ -142,12 +141,25 @@ void FileCommands::Recallfaxtorysetup1Click() {
 
 void FileCommands::loadDefaultTable() {
     const QString path = resolve(kDefaultTableName);
-    if (!QFileInfo::exists(path))
+    // A missing default.tbl is the ordinary case of a new installation: the built-in image
+    // stays, without a word.
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return;
-    // No message in any case: a default.tbl that cannot be read leaves the built-in image.
-    if (const auto bytes = readTableFile(path))
+    // One that is there but cannot be read (no permission, a folder of that name, an I/O
+    // error) is told, as Open tells it: otherwise the user would edit the built-in image
+    // believing it is theirs, and a later Save would offer to replace the file. The start-up
+    // goes on with the built-in image.
+    QString reason;
+    if (const auto bytes = readTableFile(path, &reason))
         copyTableBytes(*bytes, host_.workingImage());
+    else
+        showReadFailure(reason);
     host_.runLoadingPass();
+}
+
+void FileCommands::showReadFailure(const QString& reason) {
+    messages().show({QStringLiteral("File Error"), openFailure(), MessageIcon::None,
+                     MessageButtons::OkCancel, reason});
 }
 
 } // namespace kz

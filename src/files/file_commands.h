@@ -17,7 +17,8 @@ public:
     void Save1Click();
     void SaveAs1Click();
     void Recallfaxtorysetup1Click();
-    // Once, when the main window is first shown: default.tbl replaces the image when it exists.
+    // Once, when the main window is first shown: default.tbl replaces the image when it exists;
+    // one that exists but cannot be read is reported as Open reports it, and the image stays.
     void loadDefaultTable();
 
     // The file "&Save" writes: "default.tbl" at start, the name chosen in "Save As ...".
@@ -35,6 +36,8 @@ private:
     // failure. True when the file was written.
     bool saveTo(const QString& name);
     QString resolve(const QString& name) const;
+    // The "File Error" box of a table file that could not be read, with the system's reason.
+    void showReadFailure(const QString& reason);
 
     FileCommandHost& host_;
     QString startupDirectory_;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,20 @@ TEST_F(FileMenuTest, WithoutDefaultTblTheStampedBuiltInImageStays) {
     form->show();
     EXPECT_EQ(form->image(), before);
     EXPECT_EQ(form->image().text(498, 12), "KZ904V108107");
+}
+
+TEST_F(FileMenuTest, UnreadableDefaultTblIsToldOnceAtStartUpAndTheBuiltInImageStays) {
+    QDir(startup.path()).mkdir("default.tbl"); // there, but no table file can be read from it
+    makeForm();
+    const TPagerImage before = form->image();
+    form->show();
+    EXPECT_EQ(form->image(), before);
+    EXPECT_EQ(recorder.texts(),
+              QStringList({"The Board is not responding ! \nPlease check your programer ready "
+                           "\nand COM port connect properly !",
+                           kz::FileCommands::openFailure()}));
+    EXPECT_EQ(recorder.messages().back().title, "File Error");
+    EXPECT_TRUE(form->isVisible()) << "the start-up goes on";
 }
 
 TEST_F(FileMenuTest, OpenThroughTheMenuShowsFirmwareCaptionAndImage) {

@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -348,6 +350,39 @@ TEST_F(FileCommandsTest, StartupLoadOfDefaultTbl) {
     EXPECT_EQ(host.windowCaption, "KZ904 V1.0.8");
     EXPECT_FALSE(host.firmwareLabelShown);
     EXPECT_TRUE(recorder.messages().empty());
+}
+
+// A default.tbl that is there but cannot be read is told once, as Open tells it, and the
+// built-in image stays; the start-up goes on.
+TEST_F(FileCommandsTest, UnreadableDefaultTblIsReportedAndTheImageStays) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> make;
+    };
+    const std::vector<Case> cases = {
+        {"a folder of that name", [](const QString& path) { QDir().mkpath(path); }},
+        {"a link that leads nowhere",
+         [&](const QString& path) { QFile::link(startup.filePath("gone.tbl"), path); }},
+    };
+    for (const Case& c : cases) {
+        QDir(defaultTbl()).removeRecursively();
+        QFile::remove(defaultTbl());
+        c.make(defaultTbl());
+        recorder.clear();
+        const TPagerImage before = host.image;
+
+        commands.loadDefaultTable();
+
+        ASSERT_EQ(recorder.messages().size(), 1u) << c.what;
+        const kz::Message& box = recorder.messages()[0];
+        EXPECT_EQ(box.title, "File Error") << c.what;
+        EXPECT_EQ(box.text, kz::FileCommands::openFailure()) << c.what;
+        EXPECT_EQ(box.icon, kz::MessageIcon::None) << c.what;
+        EXPECT_EQ(box.buttons, kz::MessageButtons::OkCancel) << c.what;
+        EXPECT_FALSE(box.detail.isEmpty()) << c.what << ": the system's reason";
+        EXPECT_EQ(host.image, before) << c.what;
+        EXPECT_EQ(host.windowCaption, "KZ904 V1.0.8") << c.what;
+    }
 }
 
 #ifdef Q_OS_UNIX
