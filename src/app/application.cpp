@@ -8,11 +8,13 @@
 
 #include <exception>
 
-KzApplication::KzApplication(int& argc, char** argv) : QApplication(argc, argv) {
+namespace kz {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     installEventFilter(this);
 }
 
-bool KzApplication::notify(QObject* receiver, QEvent* event) {
+bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
@@ -31,7 +33,7 @@ bool KzApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-bool KzApplication::eventFilter(QObject* watched, QEvent* event) {
+bool Application::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && !widget->toolTip().isEmpty() && widget->toolTipDuration() < 0) {
@@ -42,3 +44,5 @@ bool KzApplication::eventFilter(QObject* watched, QEvent* event) {
     }
     return QApplication::eventFilter(watched, event);
 }
+
+} // namespace kz

@@ -9,7 +9,7 @@
 #include <QScreen>
 
 int main(int argc, char* argv[]) {
-    KzApplication app(argc, argv);
+    kz::Application app(argc, argv);
     const QString title = QString::fromStdString(kz::programTitle());
     QApplication::setApplicationName(title);
     QApplication::setApplicationVersion(QString::fromLatin1(kz::kProgramVersion.data(), 4));
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     // One copy per user: a second start brings the running copy to the front and ends.
-    SingleInstance guard(title);
+    kz::SingleInstance guard(title);
     if (guard.anotherCopyIsRunning())
         return 0;
 
@@ -38,12 +38,13 @@ int main(int argc, char* argv[]) {
     options.simulate = parser.isSet(simulate);
     options.extraPorts = parser.values(port);
 
-    QtMessageService messageBoxes;
+    kz::QtMessageService messageBoxes;
     kz::installMessageService(&messageBoxes);
 
     TForm1 form1(options);
     messageBoxes.setParent(&form1);
-    QObject::connect(&guard, &SingleInstance::activationRequested, &form1, &TForm1::bringToFront);
+    QObject::connect(&guard, &kz::SingleInstance::activationRequested, &form1,
+                     &TForm1::bringToFront);
     // Centred on the desktop.
     if (const QScreen* screen = form1.screen())
         form1.move(screen->availableGeometry().center() - form1.rect().center());

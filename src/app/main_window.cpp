@@ -57,7 +57,7 @@ void TForm1::FormCreate() {
     QApplication::setApplicationName(programTitle_);
     setWindowTitle(programTitle_);
     // 2. The single-instance guard runs in main(), before any window exists.
-    // 3. Hints stay up for 8 s: KzApplication shows every hint with that duration.
+    // 3. Hints stay up for 8 s: the application object shows every hint with that duration.
     // 4. Start-up directory. It is kept whole whatever its length: a shortened path would name
     //    another folder, and default.tbl, errtbl.tbl and the logs must land where the user is.
     startupDirectory_ =

@@ -2,51 +2,55 @@
 
 #include <QMessageBox>
 
-kz::MessageButton QtMessageService::show(const kz::Message& message) {
+namespace kz {
+
+MessageButton QtMessageService::show(const Message& message) {
     QMessageBox box(parent_);
     box.setWindowTitle(message.title);
     box.setText(message.text);
     if (!message.detail.isEmpty())
         box.setDetailedText(message.detail);
     switch (message.icon) {
-    case kz::MessageIcon::None:
+    case MessageIcon::None:
         box.setIcon(QMessageBox::NoIcon);
         break;
-    case kz::MessageIcon::Information:
+    case MessageIcon::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    case kz::MessageIcon::Warning:
+    case MessageIcon::Warning:
         box.setIcon(QMessageBox::Warning);
         break;
-    case kz::MessageIcon::Error:
+    case MessageIcon::Error:
         box.setIcon(QMessageBox::Critical);
         break;
-    case kz::MessageIcon::Question:
+    case MessageIcon::Question:
         box.setIcon(QMessageBox::Question);
         break;
     }
     switch (message.buttons) {
-    case kz::MessageButtons::Ok:
+    case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    case kz::MessageButtons::YesNo:
+    case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
-    case kz::MessageButtons::YesNoCancel:
+    case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    case kz::MessageButtons::OkCancel:
+    case MessageButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return kz::MessageButton::Yes;
+        return MessageButton::Yes;
     case QMessageBox::No:
-        return kz::MessageButton::No;
+        return MessageButton::No;
     case QMessageBox::Cancel:
-        return kz::MessageButton::Cancel;
+        return MessageButton::Cancel;
     default:
-        return kz::MessageButton::Ok;
+        return MessageButton::Ok;
     }
 }
+
+} // namespace kz

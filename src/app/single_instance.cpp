@@ -5,6 +5,8 @@
 #include <QLocalSocket>
 #include <QVariant>
 
+namespace kz {
+
 namespace {
 constexpr int kConnectTimeoutMs = 500;
 const QByteArray kRaiseRequest = "raise\n";
@@ -74,3 +76,5 @@ void SingleInstance::acceptConnections() {
         readRequest();
     }
 }
+
+} // namespace kz

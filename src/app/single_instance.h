@@ -5,6 +5,8 @@
 
 class QLocalServer;
 
+namespace kz {
+
 // Keeps one copy of the program per user. The first copy listens on a local socket named after
 // the application title and the user; a later copy connects, asks it to come to the front and
 // ends without showing a window.
@@ -30,3 +32,5 @@ private:
     QString serverName_;
     QLocalServer* server_ = nullptr;
 };
+
+} // namespace kz

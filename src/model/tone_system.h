@@ -28,7 +28,8 @@ struct ToneRange {
 };
 ToneRange acceptedToneRange(ToneSystem system);
 
-// A tone text read the way the device tool has always read it: the number is rounded to one
+// A tone text as the pager tool reads it, so that a typed tone lands on the stored tenth the
+// pager expects: the number is rounded to one
 // decimal by formatting it as "%04.1f", and the tone value is integer part x 10 + tenth.
 struct ParsedTone {
     QString text; // the "%04.1f" form that replaces the field's text

@@ -21,7 +21,7 @@ bool waitUntilListening(const QString& key, int timeoutMs) {
 #ifdef Q_OS_LINUX
         probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
 #endif
-        probe.connectToServer(SingleInstance::serverNameFor(key));
+        probe.connectToServer(kz::SingleInstance::serverNameFor(key));
         if (probe.waitForConnected(100)) {
             probe.disconnectFromServer();
             return true;

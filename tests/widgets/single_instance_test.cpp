@@ -9,19 +9,19 @@ namespace {
 
 TEST(SingleInstance, SecondCopyFindsTheFirstAndAsksItToComeToTheFront) {
     const QString key = QStringLiteral("KZ904 test ") + QUuid::createUuid().toString();
-    SingleInstance first(key);
+    kz::SingleInstance first(key);
     ASSERT_FALSE(first.anotherCopyIsRunning()) << "nobody runs yet: the first copy listens";
-    QSignalSpy raised(&first, &SingleInstance::activationRequested);
+    QSignalSpy raised(&first, &kz::SingleInstance::activationRequested);
 
-    SingleInstance second(key);
+    kz::SingleInstance second(key);
     EXPECT_TRUE(second.anotherCopyIsRunning());
     EXPECT_TRUE(raised.wait(2000));
     EXPECT_EQ(raised.count(), 1);
 }
 
 TEST(SingleInstance, CopiesOfDifferentTitlesDoNotMeet) {
-    SingleInstance a(QStringLiteral("KZ904 A ") + QUuid::createUuid().toString());
-    SingleInstance b(QStringLiteral("KZ904 B ") + QUuid::createUuid().toString());
+    kz::SingleInstance a(QStringLiteral("KZ904 A ") + QUuid::createUuid().toString());
+    kz::SingleInstance b(QStringLiteral("KZ904 B ") + QUuid::createUuid().toString());
     EXPECT_FALSE(a.anotherCopyIsRunning());
     EXPECT_FALSE(b.anotherCopyIsRunning());
 }
@@ -29,10 +29,10 @@ TEST(SingleInstance, CopiesOfDifferentTitlesDoNotMeet) {
 TEST(SingleInstance, AFinishedFirstCopyLeavesNothingBehind) {
     const QString key = QStringLiteral("KZ904 test ") + QUuid::createUuid().toString();
     {
-        SingleInstance first(key);
+        kz::SingleInstance first(key);
         ASSERT_FALSE(first.anotherCopyIsRunning());
     }
-    SingleInstance next(key);
+    kz::SingleInstance next(key);
     EXPECT_FALSE(next.anotherCopyIsRunning()) << "the next start runs normally";
 }
 
