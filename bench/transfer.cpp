@@ -33,6 +33,8 @@ public:
     QString startupDirectory() const override { return directory; }
     void setStatusLine(const QString&) override {}
     void setMainWindowEnabled(bool) override {}
+    void setLastOutcome(const QString&, bool) override {}
+    void clearLastOutcome() override {}
     void showProgress() override {}
     void closeProgress() override {}
     void setProgressState(const QString& text) override { lastState = text; }

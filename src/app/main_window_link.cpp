@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTime>
 
 namespace kz {
 
@@ -100,6 +101,28 @@ void MainWindowLink::setStatusLine(const QString& text) {
 
 void MainWindowLink::setMainWindowEnabled(bool enabled) {
     form_.setMainWindowEnabled(enabled);
+}
+
+QLabel* MainWindowLink::outcomePanel() const {
+    return form_.statusPanels[0];
+}
+
+void MainWindowLink::setLastOutcome(const QString& text, bool failed) {
+    // The time tells this outcome from the one of an earlier operation with the same result.
+    QLabel* panel = outcomePanel();
+    panel->setText(text + QStringLiteral("  ") +
+                   QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
+    // A failure stands out in red; a success keeps the colour of the status line beside it.
+    QPalette colours = form_.statusPanels[1]->palette();
+    if (failed)
+        colours.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
+    panel->setPalette(colours);
+}
+
+void MainWindowLink::clearLastOutcome() {
+    QLabel* panel = outcomePanel();
+    panel->clear();
+    panel->setPalette(form_.statusPanels[1]->palette());
 }
 
 void MainWindowLink::showProgress() {

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+class QLabel;
+
 #include <memory>
 
 class TForm1;
@@ -44,6 +46,8 @@ public:
     QString startupDirectory() const override;
     void setStatusLine(const QString& text) override;
     void setMainWindowEnabled(bool enabled) override;
+    void setLastOutcome(const QString& text, bool failed) override;
+    void clearLastOutcome() override;
     void showProgress() override;
     void closeProgress() override;
     void setProgressState(const QString& text) override;
@@ -63,6 +67,8 @@ public:
 private:
     void connectControls();
     void startSimulatedCradle();
+    // The first status-bar panel, where the outcome of the last operation stays.
+    QLabel* outcomePanel() const;
 
     TForm1& form_;
     StartOptions options_;

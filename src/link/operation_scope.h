@@ -7,10 +7,14 @@
 namespace kz {
 
 // Marks an operation as running and, should anything escape it before its own end path ran,
-// still leaves the port closed, the progress window closed and the main window enabled.
+// still leaves the port closed, the progress window closed and the main window enabled. The
+// outcome of the previous operation goes as this one starts.
 class OperationScope {
 public:
-    explicit OperationScope(PagerOperations& operations) : ops_(operations) { ops_.busy_ = true; }
+    explicit OperationScope(PagerOperations& operations) : ops_(operations) {
+        ops_.busy_ = true;
+        ops_.host_.clearLastOutcome();
+    }
     ~OperationScope() {
         if (!ended_) {
             ops_.port_.close();

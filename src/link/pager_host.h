@@ -22,6 +22,13 @@ public:
     // Everything of the main window that takes input, disabled for the whole of an operation.
     virtual void setMainWindowEnabled(bool enabled) = 0;
 
+    // First panel of the status bar: the outcome of the last pager operation ("Write Fail !",
+    // "Read Success !"), stamped with the time it was shown and marked when it is a failure.
+    // It stays after the progress window has closed, so that a half-written pager does not
+    // look like a written one, and is cleared when the next operation starts.
+    virtual void setLastOutcome(const QString& text, bool failed) = 0;
+    virtual void clearLastOutcome() = 0;
+
     // Progress window: state text, gauge (range 0..maximum, value, shown or hidden), showing
     // and closing the window. A value beyond the range shows a full bar.
     virtual void showProgress() = 0;

@@ -90,8 +90,14 @@ void PagerOperations::startUpSearch() {
     scope.ended();
 }
 
+void PagerOperations::reportOutcome(const QString& text, bool failed) {
+    host_.setLastOutcome(text.trimmed(), failed);
+}
+
 void PagerOperations::failureEnd(const QString& message, const QString& status,
                                  bool progressShown) {
+    // The messages of these ends are one short line each: the outcome says the same.
+    reportOutcome(message, true);
     port_.close();
     warn(message);
     host_.setStatusLine(status);
@@ -103,6 +109,9 @@ void PagerOperations::failureEnd(const QString& message, const QString& status,
 }
 
 void PagerOperations::boardCheckFailed(const QString& status) {
+    // The message runs over three lines; its first one, shortened to fit the panel beside the
+    // time, names the failure.
+    reportOutcome(QStringLiteral("Board not responding !"), true);
     port_.close();
     warn(boardNotRespondingText());
     host_.setStatusLine(status);

@@ -74,6 +74,9 @@ private:
     // and close it, and enable the main window.
     void failureEnd(const QString& message, const QString& status, bool progressShown);
     void boardCheckFailed(const QString& status);
+    // Keeps the outcome in the status bar once the progress window has gone: the state or
+    // message text without its padding.
+    void reportOutcome(const QString& text, bool failed);
 
     // The steps of Write and Read. A step that fails ends the operation itself (message, status
     // line, port and progress window closed, main window enabled) and returns false.

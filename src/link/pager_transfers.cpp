@@ -202,17 +202,20 @@ PagerOperations::WriteResult PagerOperations::writeImage() {
 }
 
 void PagerOperations::showWriteOutcome(WriteResult result) {
+    QString text;
     switch (result) {
     case WriteResult::Success:
-        host_.setProgressState(QStringLiteral(" Write Success !"));
+        text = QStringLiteral(" Write Success !");
         break;
     case WriteResult::WriteFailure:
-        host_.setProgressState(QStringLiteral(" Write Fail !"));
+        text = QStringLiteral(" Write Fail !");
         break;
     case WriteResult::VerifyFailure:
-        host_.setProgressState(QStringLiteral(" Verify Fail !"));
+        text = QStringLiteral(" Verify Fail !");
         break;
     }
+    host_.setProgressState(text);
+    reportOutcome(text, result != WriteResult::Success);
 }
 
 void PagerOperations::endWrite() {
@@ -274,19 +277,22 @@ PagerOperations::ReadResult PagerOperations::readImage(QByteArray& buffer) {
 }
 
 void PagerOperations::showReadOutcome(ReadResult result) {
+    QString text;
     switch (result) {
     case ReadResult::Success:
-        host_.setProgressState(QStringLiteral(" Read Success !"));
+        text = QStringLiteral(" Read Success !");
         break;
     case ReadResult::ReadFailure:
-        host_.setProgressState(QStringLiteral("  Read Fail !"));
+        text = QStringLiteral("  Read Fail !");
         break;
     case ReadResult::ChecksumError:
         host_.setGaugeVisible(false);
         setGauge(0);
-        host_.setProgressState(QStringLiteral("Checksum Error !"));
+        text = QStringLiteral("Checksum Error !");
         break;
     }
+    host_.setProgressState(text);
+    reportOutcome(text, result != ReadResult::Success);
 }
 
 void PagerOperations::endRead(ReadResult result, QByteArray& buffer) {
@@ -339,13 +345,15 @@ void PagerOperations::Verify1Click() {
     purgeQuietly(port_);
 
     // Compares all 512 bytes as they stand, serial-number block and sum included.
-    if (!transferFourBlocks(nullptr)) {
+    const bool verified = transferFourBlocks(nullptr);
+    if (!verified) {
         setGauge(0);
         host_.setGaugeVisible(false);
-        host_.setProgressState(QStringLiteral("  Verify Fail !"));
-    } else {
-        host_.setProgressState(QStringLiteral(" Verify Success !"));
     }
+    const QString text =
+        verified ? QStringLiteral(" Verify Success !") : QStringLiteral("  Verify Fail !");
+    host_.setProgressState(text);
+    reportOutcome(text, !verified);
     ProgrammerLink::pause(kReadOutcomePauseMs);
     port_.close();
     host_.setGaugeVisible(true);

@@ -21,12 +21,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -266,6 +270,82 @@ TEST_F(LinkE2eTest, FunctionKeysDuringAnOperationStartNothing) {
     // Start-up probe, board check, header, serial and four blocks: nothing more.
     EXPECT_EQ(cradle->model().requestCount(), 8);
     EXPECT_TRUE(form->isMainWindowEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The first panel of the status bar keeps the outcome of the last operation: its text and the
+// time, red for a failure, until the next operation starts.
+TEST_F(LinkE2eTest, OutcomePanelKeepsTheLastResultUntilTheNextOperation) {
+    kz::sim::CradleFaults faults;
+    faults.refuseWriteAt = 64;
+    startCradle(kz::sim::defaultCradleMemory(), faults);
+    showWindow({cradle->portPath()});
+    auto* panel = control<QLabel>(*form, "StatusPanel0");
+    auto* statusLine = control<QLabel>(*form, "StatusPanel1");
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(statusLine, nullptr);
+    const QColor normal = statusLine->palette().color(QPalette::WindowText);
+    const QRegularExpression stamped(R"(^(.*)  (\d\d):(\d\d):(\d\d)$)");
+    const auto outcomeOf = [&](const QString& text) {
+        const QRegularExpressionMatch m = stamped.match(text);
+        EXPECT_TRUE(m.hasMatch()) << text.toStdString();
+        const QTime at(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+        EXPECT_TRUE(at.isValid());
+        EXPECT_LE(std::abs(at.secsTo(QTime::currentTime())), 5) << "the local time it happened";
+        return m.captured(1);
+    };
+    form->image().setByte(100, 0x5A);
+
+    control<QAction>(*form, "Write1")->trigger();
+    EXPECT_EQ(state(), " Write Fail !");
+    EXPECT_EQ(form->status(), "  Ready ......"); // the status line says no more than before
+    EXPECT_TRUE(form->isMainWindowEnabled());
+    EXPECT_FALSE(form->progressWindow()->isVisible());
+    QTest::qWait(50); // the operation is over: the panel stays
+    EXPECT_EQ(outcomeOf(panel->text()), "Write Fail !");
+    const QColor alert = panel->palette().color(QPalette::WindowText);
+    EXPECT_NE(alert, normal);
+    EXPECT_GT(alert.red(), 150);
+    EXPECT_LT(alert.green(), 80);
+
+    // The next Write clears it as it starts, and states its own success in the normal colour.
+    cradle->model().setFaults({});
+    QString panelDuringWrite = "not looked at";
+    QColor colourDuringWrite;
+    QTimer::singleShot(0, form.get(), [&] {
+        panelDuringWrite = panel->text();
+        colourDuringWrite = panel->palette().color(QPalette::WindowText);
+    });
+    control<QAction>(*form, "Write1")->trigger();
+    EXPECT_EQ(panelDuringWrite, "");
+    EXPECT_EQ(colourDuringWrite, normal);
+    EXPECT_EQ(state(), " Write Success !");
+    EXPECT_EQ(pager(), form->image());
+    EXPECT_EQ(outcomeOf(panel->text()), "Write Success !");
+    EXPECT_EQ(panel->palette().color(QPalette::WindowText), normal);
+    EXPECT_TRUE(recorder.messages().empty());
+}
+
+// A programmer that does not answer is a failure too, told in a few words beside the time.
+TEST_F(LinkE2eTest, OutcomePanelTellsOfASilentProgrammer) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    kz::sim::CradleFaults silent;
+    silent.silentAfter = 0;
+    cradle->model().setFaults(silent);
+    control<QAction>(*form, "Verify1")->trigger();
+    EXPECT_EQ(recorder.texts(), QStringList({kBoardText}));
+    auto* panel = control<QLabel>(*form, "StatusPanel0");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->text().startsWith("Board not responding !  "))
+        << panel->text().toStdString();
+    EXPECT_NE(panel->palette().color(QPalette::WindowText),
+              control<QLabel>(*form, "StatusPanel1")->palette().color(QPalette::WindowText));
+    // The whole text fits its 250-pixel panel.
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->width());
 }
 
 } // namespace

@@ -29,6 +29,8 @@ public:
     int portIndex = 0;
     int loadingPasses = 0;
     int squelchPresets = 0;
+    QString lastOutcome; // first status-bar panel; empty when cleared
+    bool lastOutcomeFailed = false;
     // Runs after each status line is recorded (to act in the middle of an operation).
     std::function<void(const QString&)> onStatus;
 
@@ -43,6 +45,16 @@ public:
     void setMainWindowEnabled(bool on) override {
         enabled = on;
         events << QStringLiteral("enabled:%1").arg(on);
+    }
+    void setLastOutcome(const QString& text, bool failed) override {
+        lastOutcome = text;
+        lastOutcomeFailed = failed;
+        events << QStringLiteral("outcome:%1:%2").arg(text).arg(failed ? "failed" : "ok");
+    }
+    void clearLastOutcome() override {
+        lastOutcome.clear();
+        lastOutcomeFailed = false;
+        events << "outcomeCleared";
     }
     void showProgress() override {
         progressShown = true;
