@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -73,13 +74,63 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void focusBackLater(QWidget* field) {
-    if (!field->isEnabled() || !field->isVisible())
-        return;
-    QTimer::singleShot(0, field, [field] {
-        if (field->isEnabled() && field->isVisible())
+namespace {
+
+bool canTakeFocusBack(const QWidget* field) {
+    return field->isEnabled() && field->isVisible();
+}
+
+// Waits for the field's window to become the active window again, then gives the field the
+// focus. It belongs to the field, so it goes when the field goes.
+class FocusAfterActivation final : public QObject {
+public:
+    FocusAfterActivation(QWidget* window, QWidget* field) : QObject(field), window_(window) {
+        window_->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            window_->removeEventFilter(this);
+            // The activation first gives the focus back to the widget that had it; the field
+            // takes it right after, as an ordinary move between the window's fields.
+            auto* field = static_cast<QWidget*>(parent());
+            QTimer::singleShot(0, field, [field] { giveFocusNow(field); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    static void giveFocusNow(QWidget* field) {
+        if (canTakeFocusBack(field) && field->isActiveWindow())
             field->setFocus(Qt::OtherFocusReason);
-    });
+    }
+
+    QPointer<QWidget> window_;
+};
+
+void giveFocusBack(QWidget* field) {
+    if (!canTakeFocusBack(field))
+        return;
+    if (field->isActiveWindow()) {
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // After a message box the window manager activates the main window again at its own
+    // moment, possibly after this point. Setting the focus in an inactive window moves it
+    // silently: the field would later get it through the activation, which is no enter (its
+    // text would not be emptied), and the field the user had moved to would never see its exit.
+    // So the focus moves only once the window is active again, with the ordinary focus events.
+    new FocusAfterActivation(field->window(), field);
+}
+
+} // namespace
+
+void focusBackLater(QWidget* field) {
+    if (!canTakeFocusBack(field))
+        return;
+    QTimer::singleShot(0, field, [field] { giveFocusBack(field); });
 }
 
 bool isEnterKey(const QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include "tone_code.h"
 #include "tone_spacing.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -158,6 +159,40 @@ TEST_F(ToneFields, OutOfRangeKeepsTheImageAndPutsTheFocusBack) {
     type("edtF1T10", "9000");
     EXPECT_EQ(messages_.texts().size(), 2);
     EXPECT_EQ(image(), before);
+}
+
+// After a refusal the message box closes and the window manager activates the main window again
+// at its own moment: before the field's focus is given back, or after. Either way the refused
+// field gets its enter step (emptied) and the field the user had moved to gets its exit step.
+TEST_F(ToneFields, RefusedFieldGetsItsFocusBackWhicheverComesFirstFocusOrActivation) {
+    for (const bool activationFirst : {true, false}) {
+        SCOPED_TRACE(activationFirst ? "window active again first" : "focus given back first");
+        messages_.clear();
+        const TPagerImage before = image();
+        QLineEdit* refused = field("edtF1T10");
+        QLineEdit* next = field("edtF1T20");
+        const QString nextShown = next->text();
+        refused->setFocus();
+        QTest::keyClicks(refused, "3500");
+        next->setFocus(Qt::TabFocusReason); // the exit check refuses; `next` is entered
+        ASSERT_EQ(messages_.texts().size(), 1);
+
+        QWidget elsewhere; // another application's window, say
+        if (!activationFirst) {
+            elsewhere.show();
+            QApplication::setActiveWindow(&elsewhere);
+            QCoreApplication::processEvents(); // the focus is given back while inactive
+            QApplication::setActiveWindow(form_.get());
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+
+        EXPECT_TRUE(refused->hasFocus());
+        EXPECT_EQ(refused->text(), "") << "the refused field is entered again";
+        EXPECT_EQ(next->text(), nextShown) << "the field moved to is left again";
+        EXPECT_EQ(image(), before);
+        leave();
+    }
 }
 
 TEST_F(ToneFields, UserToneRefusedOnSwitchingToStandard) {
