@@ -3,7 +3,9 @@
 #include "channel_pages_editor.h"
 #include "function_switch_defaults.h"
 #include "pager_image.h"
+#include "plectron_tone_table.h"
 #include "setting_page.h"
+#include "standard_tone_table.h"
 #include "timing_unit_captions.h"
 #include "tone_spacing.h"
 #include "tone_system_selector.h"
@@ -61,6 +63,12 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     f9_ = new QShortcut(QKeySequence(Qt::Key_F9), pages_.window);
     f9_->setObjectName(QStringLiteral("FormShortCutF9"));
     connect(f9_, &QShortcut::activated, this, &ConfigurationEditor::f9Pressed);
+
+    form2_ = new TForm2(pages_.window);
+    frmPlectronTbl_ = new TfrmPlectronTbl(pages_.window);
+    TonePickTarget& pickTarget = *this;
+    form2_->setTarget(&pickTarget);
+    frmPlectronTbl_->setTarget(&pickTarget);
 
     registerLoadingSteps();
 }
@@ -128,9 +136,36 @@ int ConfigurationEditor::decoderBandwidthValue() {
     return state_.decoderBandwidthValue;
 }
 
-void ConfigurationEditor::openToneTable(ToneSystem) {
-    // The Standard and Plectron tone tables are not part of the editor yet: F9 and a double
-    // click mark the field they will fill, and nothing opens.
+void ConfigurationEditor::openToneTable(ToneSystem system) {
+    switch (system) {
+    case ToneSystem::Standard:
+        form2_->openModal();
+        break;
+    case ToneSystem::Plectron:
+        frmPlectronTbl_->openModal();
+        break;
+    case ToneSystem::User:
+        break; // no table: under User a tone is typed
+    }
+}
+
+std::optional<Channel> ConfigurationEditor::currentChannel() const {
+    switch (state_.currentChannelPage) {
+    case 1:
+        return Channel::F1;
+    case 2:
+        return Channel::F2;
+    default:
+        return std::nullopt;
+    }
+}
+
+void ConfigurationEditor::pickTone(const QString& tone) {
+    channelPages_->tones().finishPick(currentChannel(), tone);
+}
+
+void ConfigurationEditor::leaveToneTable() {
+    channelPages_->tones().finishPick(currentChannel(), std::nullopt);
 }
 
 void ConfigurationEditor::showTimingUnit(TimingUnit unit) {

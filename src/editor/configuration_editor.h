@@ -1,15 +1,20 @@
 #pragma once
 
+#include "call_layout.h"
 #include "editor_state.h"
 #include "loading_pass.h"
 #include "timing_units.h"
 #include "tone_field_context.h"
+#include "tone_pick_target.h"
 
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QShortcut;
+class TForm2;
+class TfrmPlectronTbl;
 class QWidget;
 class TPagerImage;
 
@@ -39,7 +44,7 @@ struct EditorPages {
 // the loading pass here. When one page's change reaches another (the tone system click checks
 // every tone field again, the Enable Fixed Alert Time box refreshes the call rows), the call goes
 // through this class, so the order stays visible in one place.
-class ConfigurationEditor final : public QObject, private ToneFieldContext {
+class ConfigurationEditor final : public QObject, private ToneFieldContext, private TonePickTarget {
 public:
     ConfigurationEditor(TPagerImage& image, const EditorPages& pages);
     ~ConfigurationEditor() override;
@@ -78,12 +83,20 @@ public:
     ChannelPagesEditor& channelPages() { return *channelPages_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    // The tone-table pickers, created once with the editor and shown modally when asked for.
+    TForm2& standardToneTable() { return *form2_; }
+    TfrmPlectronTbl& plectronToneTable() { return *frmPlectronTbl_; }
 
 private:
     // ToneFieldContext
     ToneSystem selectedToneSystem() const override;
     int decoderBandwidthValue() override;
     void openToneTable(ToneSystem system) override;
+    // TonePickTarget
+    void pickTone(const QString& tone) override;
+    void leaveToneTable() override;
+    // The channel of the current channel page, or nothing on another page.
+    std::optional<Channel> currentChannel() const;
 
     void registerLoadingSteps();
 
@@ -92,6 +105,8 @@ private:
     EditorState state_;
     LoadingPass loadingPass_;
     QShortcut* f9_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TfrmPlectronTbl* frmPlectronTbl_ = nullptr;
     std::unique_ptr<ToneSystemSelector> toneSystem_;
     std::unique_ptr<ChannelPagesEditor> channelPages_;
     std::unique_ptr<SettingPage> settingPage_;

@@ -213,6 +213,21 @@ void ToneFieldsEditor::f9Pressed() {
     context_.openToneTable(system);
 }
 
+void ToneFieldsEditor::finishPick(std::optional<Channel> channel,
+                                  const std::optional<QString>& tone) {
+    for (ToneKind kind : {ToneKind::Tone1, ToneKind::Tone2, ToneKind::Group}) {
+        const int row = markers_.row(kind);
+        if (row == ToneFieldMarkers::kClear)
+            continue;
+        if (channel) {
+            if (tone)
+                toneField(*channel, kind, row)->setText(*tone);
+            exitCheck(*channel, kind, row);
+        }
+        markers_.clear(kind);
+    }
+}
+
 void ToneFieldsEditor::recheckAllTones() {
     for (int row = 0; row < kz::kCallRows; ++row) {
         exitCheck(Channel::F1, ToneKind::Tone1, row);

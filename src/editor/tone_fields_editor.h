@@ -7,6 +7,9 @@
 #include "tone_system.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -41,6 +44,11 @@ public:
     void doubleClick(kz::ToneKind kind, int row);
     // F9 of the main window: opens the picker of the selected system for the marked field.
     void f9Pressed();
+    // What a tone-table picker does as it closes: for the Tone 1, Tone 2 and group markers in
+    // turn, the marked field of `channel` takes `tone` (when the picker picked one) and runs its
+    // exit check, then the marker is cleared. Without a channel (the current page is no channel
+    // page) the markers are only cleared.
+    void finishPick(std::optional<kz::Channel> channel, const std::optional<QString>& tone);
     // Runs the exit check of every tone field: for rows 0..7 F1 Tone 1, F1 Tone 2, F2 Tone 1,
     // F2 Tone 2; then for rows 0..3 the F1 and the F2 group tone. The tone system click runs it,
     // and so does a change of the decoder bandwidth.

@@ -8,14 +8,18 @@
 #include "test_start_options.h"
 #include "window_controls.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The main window with the built-in image loaded, active, and the focus in the focus sink.
@@ -67,6 +71,35 @@ protected:
             *form_, QStringLiteral("radToneSystem%1").arg(static_cast<std::size_t>(tag)));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QCoreApplication::processEvents();
+    }
+
+    // Runs `trigger`, which may open a tone-table picker modally, and once the picker shows lets
+    // `act` work in it (by default: leave through "Exit"). Returns the object name of the picker
+    // that opened, or nothing when none did.
+    QString openedPicker(const std::function<void()>& trigger,
+                         const std::function<void(QWidget*)>& act = {}) {
+        QString opened;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* picker = QApplication::activeModalWidget()) {
+                poll.stop();
+                opened = picker->objectName();
+                if (act)
+                    act(picker);
+                else if (auto* exit = picker->findChild<QPushButton*>("btnExit"))
+                    exit->click();
+            }
+        });
+        poll.start();
+        trigger();
+        poll.stop();
+        if (!opened.isEmpty()) {
+            // Back in the main window, as the window manager activates it after a dialog.
+            form_->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        }
+        return opened;
     }
 
     QTemporaryDir dir_;

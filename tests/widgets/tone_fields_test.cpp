@@ -303,10 +303,9 @@ TEST_F(ToneFields, SpacingFollowsTheStoredDecoderBandwidth) {
 }
 
 TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
-    // Which picker opens is told by the channel pages' own test; here the window's F9 and double
-    // click set the markers.
     const auto& markers = editor_->tones().markers();
-    editor_->tones().f9Pressed();
+    EXPECT_EQ(openedPicker([&] { editor_->tones().f9Pressed(); }), "")
+        << "F9 with no marker opens nothing";
 
     field("edtF1T10")->setFocus();
     EXPECT_EQ(markers.row(ToneKind::Tone1), 0);
@@ -314,7 +313,9 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     QTest::keyClicks(field("edtF1T10"), "1000");
     leave();
     EXPECT_EQ(markers.row(ToneKind::Tone1), 0) << "kept after an F1 Tone 1 commit";
-    QTest::keyClick(edtNull_, Qt::Key_F9); // the window's F9, wherever the focus is
+    // the window's F9, wherever the focus is; leaving the picker clears the markers
+    EXPECT_EQ(openedPicker([&] { QTest::keyClick(edtNull_, Qt::Key_F9); }), "Form2");
+    EXPECT_FALSE(markers.anySet());
 
     type("edtF1T20", "900");
     EXPECT_EQ(markers.row(ToneKind::Tone1), -1);
@@ -326,16 +327,18 @@ TEST_F(ToneFields, MarkersAndTheToneTableLabel) {
     type("edtF2GT1", "900");
     EXPECT_FALSE(markers.anySet()) << "a group commit clears its marker";
 
-    QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton);
-    EXPECT_EQ(markers.row(ToneKind::Tone2), 0);
+    EXPECT_EQ(openedPicker([&] { QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton); }),
+              "Form2");
+    EXPECT_FALSE(markers.anySet()) << "leaving the picker clears the marker it set";
 
     clickSystem(1);
     field("edtF2T10")->setFocus();
     EXPECT_FALSE(find<QLabel>("lblF2ToneTbl")->isVisible()) << "no tone table under User";
     leave();
-    QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton);
-    editor_->tones().f9Pressed();
-    EXPECT_EQ(markers.row(ToneKind::Tone2), 0) << "a double click under User marks nothing new";
+    EXPECT_EQ(openedPicker([&] { QTest::mouseDClick(field("edtF2T20"), Qt::LeftButton); }), "");
+    EXPECT_EQ(openedPicker([&] { editor_->tones().f9Pressed(); }), "")
+        << "neither double click nor F9 opens anything under User";
+    EXPECT_EQ(markers.row(ToneKind::Tone2), 0) << "the field's own enter marked it, nothing more";
 }
 
 } // namespace
