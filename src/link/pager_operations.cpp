@@ -7,7 +7,7 @@
 #include "pager_host.h"
 #include "pager_image.h"
 #include "port_opening.h"
-#include "serial_prefixes.h"
+#include "serial_block.h"
 
 #include <algorithm>
 
@@ -133,20 +133,16 @@ PagerOperations::Intake PagerOperations::serialIntake() {
                     reinterpret_cast<std::uint8_t*>(block.data())))
         return Intake::ReadFailed;
     pagerSerialBlock_ = block;
-    if (block == QByteArray(16, char(0xFF)))
+    const std::span<const std::uint8_t, kSerialBlockSize> bytes(
+        reinterpret_cast<const std::uint8_t*>(block.constData()), kSerialBlockSize);
+    const SerialBlockCheck check = checkSerialBlock(bytes);
+    if (check.kind == SerialBlockCheck::Kind::NoSerialNumber)
         return Intake::Accepted; // no serial number: nothing to take over
-    const std::uint16_t sum = frames::sum16(block, 0, 14);
-    const int stored =
-        static_cast<std::uint8_t>(block[14]) << 8 | static_cast<std::uint8_t>(block[15]);
-    if (sum != stored)
+    if (check.kind == SerialBlockCheck::Kind::BadSum)
         return Intake::ChecksumError;
-    host_.workingImage().replace(
-        std::span(reinterpret_cast<const std::uint8_t*>(block.constData()), 16),
-        PagerField::serialNumber);
-    const QByteArray serial = block.left(14);
-    const qsizetype end = serial.indexOf('\0');
-    host_.setSerialText(QString::fromLatin1(end < 0 ? serial : serial.left(end)));
-    serialPrefixFlag_ = hasKnownSerialPrefix(block);
+    host_.workingImage().replace(bytes, PagerField::serialNumber);
+    host_.setSerialText(check.serialText);
+    serialPrefixFlag_ = check.knownPrefix;
     host_.applySquelchPresets();
     return Intake::Accepted;
 }
