@@ -7,7 +7,7 @@
 #include "pager_host.h"
 #include "pager_image.h"
 #include "port_opening.h"
-#include "serial_prefixes.h"
+#include "serial_block.h"
 
 namespace kz {
 
@@ -121,28 +121,22 @@ void PagerOperations::boardCheckFailed(const QString& status) {
 PagerOperations::Intake PagerOperations::serialIntake() {
     host_.setProgressState(QStringLiteral("Read Serial No. ..."));
     host_.setStatusLine(QStringLiteral("  Read Serial No. ......"));
-    const QByteArray blank(PagerField::serialBlockSize,
-                           static_cast<char>(PagerValue::noSerialNumberFill));
-    QByteArray block = blank;
+    QByteArray block(PagerField::serialBlockSize,
+                     static_cast<char>(PagerValue::noSerialNumberFill));
     if (!link_.read(frames::kPagerUnit, PagerField::serialBlock, PagerField::serialBlockSize,
                     reinterpret_cast<std::uint8_t*>(block.data())))
         return Intake::ReadFailed;
     pagerSerialBlock_ = block;
-    if (block == blank)
+    const std::span<const std::uint8_t, kSerialBlockSize> bytes(
+        reinterpret_cast<const std::uint8_t*>(block.constData()), kSerialBlockSize);
+    const SerialBlockCheck check = checkSerialBlock(bytes);
+    if (check.kind == SerialBlockCheck::Kind::NoSerialNumber)
         return Intake::Accepted; // no serial number: nothing to take over
-    constexpr int sumAt = PagerField::serialSum - PagerField::serialBlock;
-    const std::uint16_t sum = frames::sum16(block, 0, PagerField::serialNumberWidth);
-    const int stored =
-        static_cast<std::uint8_t>(block[sumAt]) << 8 | static_cast<std::uint8_t>(block[sumAt + 1]);
-    if (sum != stored)
+    if (check.kind == SerialBlockCheck::Kind::BadSum)
         return Intake::ChecksumError;
-    host_.workingImage().replace(std::span(reinterpret_cast<const std::uint8_t*>(block.constData()),
-                                           static_cast<std::size_t>(PagerField::serialBlockSize)),
-                                 PagerField::serialBlock);
-    const QByteArray serial = block.left(PagerField::serialNumberWidth);
-    const qsizetype end = serial.indexOf('\0');
-    host_.setSerialText(QString::fromLatin1(end < 0 ? serial : serial.left(end)));
-    serialPrefixFlag_ = hasKnownSerialPrefix(block);
+    host_.workingImage().replace(bytes, PagerField::serialBlock);
+    host_.setSerialText(check.serialText);
+    serialPrefixFlag_ = check.knownPrefix;
     host_.applySquelchPresets();
     return Intake::Accepted;
 }

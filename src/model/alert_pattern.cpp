@@ -16,10 +16,11 @@ std::uint8_t nibbleOf(QChar c) {
 } // namespace
 
 EncodedAlertPattern encodeAlertPattern(const QString& typed) {
-    const QString upper = typed.toUpper().left(kAlertPatternLength);
     EncodedAlertPattern result{QString(kAlertPatternLength, QLatin1Char('-')), {}};
     for (int i = 0; i < kAlertPatternLength; ++i) {
-        const std::uint8_t nibble = i < upper.size() ? nibbleOf(upper[i]) : 0;
+        // Character by character: upper-casing the whole text could change its length ("ß"
+        // becomes "SS") and move the pattern characters after it.
+        const std::uint8_t nibble = i < typed.size() ? nibbleOf(typed[i].toUpper()) : 0;
         result.text[i] = QLatin1Char(kPatternChars[nibble]);
         auto& byte = result.bytes[static_cast<std::size_t>(i / 2)];
         byte = static_cast<std::uint8_t>(i % 2 == 0 ? nibble << 4 : byte | nibble);

@@ -19,6 +19,8 @@ TEST(AlertPattern, Encode) {
         {"ABCDABCDAB", "ABCDABCD", {0x12, 0x34, 0x12, 0x34}}, // pasted: first eight count
         {"AxB", "A-B-----", {0x10, 0x20, 0x00, 0x00}},        // pasted junk is stored as '-'
         {"-", "--------", {0, 0, 0, 0}},
+        // A character whose upper case is two (sharp s, octal 337, is "SS") moves nothing.
+        {"\337AB", "-AB-----", {0x01, 0x20, 0x00, 0x00}},
     };
     for (const auto& c : cases) {
         const auto encoded = encodeAlertPattern(QString::fromLatin1(c.typed));

@@ -34,6 +34,17 @@ TEST(AlertTime, FixedEntries) {
     }
 }
 
+TEST(AlertTime, PastedDecimalsAreJudgedAsTheFieldShowsThem) {
+    // "9.45" shows as 9.4, no half second, although 9.45 x 10 rounds to 95.
+    const auto refused = checkAlertTime("9.45", true);
+    EXPECT_EQ(refused.outcome, Outcome::BadInterval);
+    EXPECT_EQ(refused.shownText, "9.4");
+    const auto accepted = checkAlertTime("9.46", true);
+    EXPECT_EQ(accepted.outcome, Outcome::Accepted);
+    EXPECT_EQ(accepted.shownText, "9.5");
+    EXPECT_EQ(accepted.byte, 19);
+}
+
 TEST(AlertTime, StandardTimeFieldStoresZero) {
     const auto entry = checkAlertTime("0", false);
     EXPECT_EQ(entry.outcome, Outcome::Accepted);
