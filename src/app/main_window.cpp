@@ -35,6 +35,8 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     frmHelp_ = new TfrmHelp(this);
     // The serial port lives from before the first show to the end (it closes with the window).
     link_ = new kz::MainWindowLink(*this, options_);
+    // An accepted frequency brings the squelch presets that the link's serial-prefix flag picks.
+    editor_->setSerialPrefixSource(link_);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();

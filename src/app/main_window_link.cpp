@@ -174,7 +174,7 @@ void MainWindowLink::runLoadingPass() {
 }
 
 void MainWindowLink::applySquelchPresets() {
-    form_.editor().applySquelchPresets();
+    form_.editor().applySquelchPresets(operations_.serialPrefixFlag());
 }
 
 void MainWindowLink::traceSent(const QString& byteList) {

@@ -4,6 +4,7 @@
 #include "comm_port.h"
 #include "pager_host.h"
 #include "pager_operations.h"
+#include "serial_prefix_source.h"
 #include "start_options.h"
 
 #include <QObject>
@@ -24,7 +25,7 @@ class PtyCradle;
 // and the bench strip, connects the Pager menu and the bench buttons, and shows what the
 // operations report in TForm1's controls, progress window and status line. With --simulate it
 // also runs a simulated cradle whose port comes first in the list.
-class MainWindowLink final : public QObject, public PagerHost {
+class MainWindowLink final : public QObject, public PagerHost, public SerialPrefixSource {
     Q_OBJECT
 public:
     MainWindowLink(TForm1& form, const StartOptions& options);
@@ -63,6 +64,9 @@ public:
     void applySquelchPresets() override;
     void traceSent(const QString& byteList) override;
     void traceReceived(const QString& byteList) override;
+
+    // SerialPrefixSource: the flag the last serial intake left.
+    bool serialPrefixFlag() const override { return operations_.serialPrefixFlag(); }
 
 private:
     void connectControls();

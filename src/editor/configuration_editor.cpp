@@ -1,10 +1,13 @@
 #include "configuration_editor.h"
 
 #include "channel_pages_editor.h"
+#include "frequency_editor.h"
 #include "function_switch_defaults.h"
 #include "pager_image.h"
 #include "plectron_tone_table.h"
+#include "serial_prefix_source.h"
 #include "setting_page.h"
+#include "squelch_presets.h"
 #include "standard_tone_table.h"
 #include "timing_unit_captions.h"
 #include "tone_spacing.h"
@@ -51,6 +54,9 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     ToneFieldContext& toneFieldContext = *this;
     channelPages_ = std::make_unique<ChannelPagesEditor>(image_, toneFieldContext, pages_.focusSink,
                                                          pages_.channelF1, pages_.channelF2);
+    FrequencyContext& frequencyContext = *this;
+    frequency_ = std::make_unique<FrequencyEditor>(
+        image_, state_, frequencyContext, pages_.focusSink, pages_.channelF1, pages_.channelF2);
     settingPage_ = std::make_unique<SettingPage>(pages_.setting);
     timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
 
@@ -77,6 +83,10 @@ ConfigurationEditor::~ConfigurationEditor() = default;
 
 void ConfigurationEditor::registerLoadingSteps() {
     using Pass = LoadingPass;
+    loadingPass_.add(Pass::SynthesizerWords, [this] { frequency_->showWords(); });
+    loadingPass_.add(Pass::ForcedStep, [this] { frequency_->applyForcedSteps(); });
+    loadingPass_.add(Pass::Frequencies, [this] { frequency_->showFrequencies(); });
+    loadingPass_.add(Pass::ChannelSteps, [this] { frequency_->showChannelSteps(); });
     loadingPass_.add(Pass::ToneSystem, [this] { toneSystem_->show(image_); });
     loadingPass_.add(Pass::ChannelF1Rows, [this] { channelPages_->showChannelRows(Channel::F1); });
     loadingPass_.add(Pass::ChannelF2Rows, [this] { channelPages_->showChannelRows(Channel::F2); });
@@ -119,9 +129,14 @@ void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
     channelPages_->applyFixedAlertTime(enabled);
 }
 
-void ConfigurationEditor::applySquelchPresets() {
-    // The presets belong to the Advance page's squelch tables; until that page is part of the
-    // editor a serial intake has nothing to apply them to.
+void ConfigurationEditor::applySquelchPresets(bool serialPrefix) {
+    kz::applySquelchPresets(image_, state_.bandClass, serialPrefix);
+    // The squelch level edits of the Advance page and the Speaker ON fields of the System page
+    // show the new values here once those pages are part of the editor.
+}
+
+void ConfigurationEditor::frequencyAccepted() {
+    applySquelchPresets(serialPrefixSource_ && serialPrefixSource_->serialPrefixFlag());
 }
 
 ToneSystem ConfigurationEditor::selectedToneSystem() const {

@@ -2,6 +2,7 @@
 
 #include "call_layout.h"
 #include "editor_state.h"
+#include "frequency_context.h"
 #include "loading_pass.h"
 #include "timing_units.h"
 #include "tone_field_context.h"
@@ -21,6 +22,8 @@ class TPagerImage;
 namespace kz {
 
 class ChannelPagesEditor;
+class FrequencyEditor;
+class SerialPrefixSource;
 class SettingPage;
 class TimingUnitCaptions;
 class ToneSystemSelector;
@@ -44,7 +47,10 @@ struct EditorPages {
 // the loading pass here. When one page's change reaches another (the tone system click checks
 // every tone field again, the Enable Fixed Alert Time box refreshes the call rows), the call goes
 // through this class, so the order stays visible in one place.
-class ConfigurationEditor final : public QObject, private ToneFieldContext, private TonePickTarget {
+class ConfigurationEditor final : public QObject,
+                                  private ToneFieldContext,
+                                  private TonePickTarget,
+                                  private FrequencyContext {
 public:
     ConfigurationEditor(TPagerImage& image, const EditorPages& pages);
     ~ConfigurationEditor() override;
@@ -69,8 +75,12 @@ public:
     void toneSystemClick(ToneSystem system);
     // What the Enable Fixed Alert Time box does to the calls once its new state is settled.
     void applyFixedAlertTime(bool enabled);
-    // The squelch presets of the current band and serial prefix, after a serial intake.
-    void applySquelchPresets();
+    // The squelch presets of the band computed last and the given serial-prefix flag: run after
+    // a serial intake (the link passes the flag it has just set) and after an accepted frequency.
+    void applySquelchPresets(bool serialPrefix);
+    // Where an accepted frequency reads the serial-prefix flag (the main window's link). Until
+    // one is set the flag counts as 0, as at start.
+    void setSerialPrefixSource(const SerialPrefixSource* source) { serialPrefixSource_ = source; }
 
     // --- what the file commands change besides the image ---------------------------------
     // "x 100 ms" or "x 50 ms" beside the tone timing fields, after the firmware of the image.
@@ -81,6 +91,8 @@ public:
     void resetModeMemory(bool oneChannel);
 
     ChannelPagesEditor& channelPages() { return *channelPages_; }
+    // The "Frequency" groups; One Channel turns F2's off and on with setChannelEnabled.
+    FrequencyEditor& frequency() { return *frequency_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
     // The tone-table pickers, created once with the editor and shown modally when asked for.
@@ -97,6 +109,8 @@ private:
     void leaveToneTable() override;
     // The channel of the current channel page, or nothing on another page.
     std::optional<Channel> currentChannel() const;
+    // FrequencyContext
+    void frequencyAccepted() override;
 
     void registerLoadingSteps();
 
@@ -109,6 +123,8 @@ private:
     TfrmPlectronTbl* frmPlectronTbl_ = nullptr;
     std::unique_ptr<ToneSystemSelector> toneSystem_;
     std::unique_ptr<ChannelPagesEditor> channelPages_;
+    std::unique_ptr<FrequencyEditor> frequency_;
+    const SerialPrefixSource* serialPrefixSource_ = nullptr;
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "function_switch_defaults.h"
+#include "synthesizer.h"
 
 #include <array>
 
@@ -10,8 +11,11 @@ namespace kz {
 
 struct EditorState {
     // Channel steps of F1 and F2 in hertz, set by the step lists and the synthesizer rule.
-    int f1StepHz = 0;
-    int f2StepHz = 0;
+    int f1StepHz = kz::kDefaultStepHz;
+    int f2StepHz = kz::kDefaultStepHz;
+    // Band of the channel whose synthesizer words were computed last; the squelch presets
+    // follow it.
+    kz::BandClass bandClass = kz::BandClass::Vhf;
     // Selected decoder bandwidth in tenths of a percent (item "0.7" gives 7); read by the tone
     // spacing rule.
     int decoderBandwidthValue = 7;

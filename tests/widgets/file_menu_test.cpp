@@ -60,6 +60,11 @@ TEST_F(FileMenuTest, FirstShowLoadsDefaultTblAndRunsTheLoadingPass) {
     QByteArray bytes(512, char(0xFF));
     const QByteArray serial = "SN000000000042";
     bytes.replace(416, 14, serial);
+    // Channel frequencies of 152 MHz with the 12.5 kHz step: an erased frequency would bring
+    // the channel spacing messages of the frequency check.
+    const QByteArray frequency("\x01\x05\x02\x00\x00\x00\x00\x22", 8);
+    bytes.replace(16, 8, frequency);
+    bytes.replace(32, 8, frequency);
     writeFile(startup.filePath("default.tbl"), bytes);
     makeForm();
     EXPECT_TRUE(control<QLineEdit>(*form, "edtSerialNo")->text().isEmpty())
