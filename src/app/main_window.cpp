@@ -33,6 +33,7 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     form3_ = new TForm3(this);
     aboutBox_ = new TAboutBox(this);
     frmHelp_ = new TfrmHelp(this);
+    editor_->setResetHelpOpener([this] { frmHelp_->exec(); });
     // The serial port lives from before the first show to the end (it closes with the window).
     link_ = new kz::MainWindowLink(*this, options_);
 

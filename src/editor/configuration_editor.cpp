@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTabWidget>
 
 namespace kz {
 
@@ -41,6 +42,14 @@ std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWi
     return captions;
 }
 
+// The tab widget a page was added to, if any (the page sits in its stack).
+QTabWidget* tabWidgetOf(QWidget* page) {
+    for (QWidget* w = page->parentWidget(); w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            return tabs->indexOf(page) >= 0 ? tabs : nullptr;
+    return nullptr;
+}
+
 } // namespace
 
 ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& pages)
@@ -49,7 +58,16 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     ToneFieldContext& toneFieldContext = *this;
     channelPages_ = std::make_unique<ChannelPagesEditor>(image_, toneFieldContext, pages_.focusSink,
                                                          pages_.channelF1, pages_.channelF2);
-    settingPage_ = std::make_unique<SettingPage>(pages_.setting);
+    SettingPageHooks settingHooks;
+    settingHooks.applyOneChannel = [this](bool oneChannel) { applyOneChannel(oneChannel); };
+    settingHooks.openResetHelp = [this] {
+        if (openResetHelp_)
+            openResetHelp_();
+    };
+    // priorityScanCountChanged: the System page's Priority Scan F1 field shows the new count;
+    // it is set once that page is part of the editor.
+    settingPage_ = std::make_unique<SettingPage>(image_, state_, pages_.focusSink, pages_.setting,
+                                                 std::move(settingHooks));
     timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
@@ -72,7 +90,21 @@ void ConfigurationEditor::registerLoadingSteps() {
     loadingPass_.add(Pass::ToneSystem, [this] { toneSystem_->show(image_); });
     loadingPass_.add(Pass::ChannelF1Rows, [this] { channelPages_->showChannelRows(Channel::F1); });
     loadingPass_.add(Pass::ChannelF2Rows, [this] { channelPages_->showChannelRows(Channel::F2); });
+    loadingPass_.add(Pass::SettingTab, [this] { settingPage_->showSettingTab(); });
+    loadingPass_.add(Pass::OneChannel, [this] { settingPage_->showOneChannel(); });
+    loadingPass_.add(Pass::ResetControlAgain, [this] { settingPage_->showResetControl(); });
+    loadingPass_.add(Pass::ResetDelay, [this] { settingPage_->showDelay(); });
+    loadingPass_.add(Pass::ReminderBand, [this] { settingPage_->showReminder(); });
+    loadingPass_.add(Pass::RecordSectionsAndBandwidth,
+                     [this] { settingPage_->showRecordSections(); });
+    // Carrier OFF Delay sits on the Setting page, among the System numbers of the pass.
+    loadingPass_.add(Pass::SystemNumbers, [this] { settingPage_->showCarrierOffDelay(); });
+    loadingPass_.add(Pass::FunctionOptionsAndBattery,
+                     [this] { settingPage_->showFunctionOptions(); });
     loadingPass_.add(Pass::DutySwitches, [this] { channelPages_->showDutySwitches(); });
+    loadingPass_.add(Pass::PriorityScanPeriod, [this] { settingPage_->showPriorityScanPeriod(); });
+    loadingPass_.add(Pass::SquelchControlRecord,
+                     [this] { settingPage_->showSquelchControlRecord(); });
 }
 
 void ConfigurationEditor::loadImage() {
@@ -114,6 +146,16 @@ void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
 void ConfigurationEditor::applySquelchPresets() {
     // The presets belong to the Advance page's squelch tables; until that page is part of the
     // editor a serial intake has nothing to apply them to.
+}
+
+void ConfigurationEditor::applyOneChannel(bool oneChannel) {
+    // The Channel F2 tab (and with it the whole page) is off for a single-channel pager.
+    if (auto* tabs = tabWidgetOf(pages_.channelF2))
+        tabs->setTabEnabled(tabs->indexOf(pages_.channelF2), !oneChannel);
+    else
+        pages_.channelF2->setEnabled(!oneChannel);
+    channelPages_->setChannelEnabled(Channel::F2, !oneChannel);
+    // The F2 "Frequency" group and the F2 bandwidth list join here.
 }
 
 ToneSystem ConfigurationEditor::selectedToneSystem() const {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QShortcut;
@@ -66,6 +67,11 @@ public:
     void applyFixedAlertTime(bool enabled);
     // The squelch presets of the current band and serial prefix, after a serial intake.
     void applySquelchPresets();
+    // What One Channel does to the channel pages: a single-channel pager has no F2 to edit, so
+    // the Channel F2 page and its controls are disabled; a two-channel pager gets them back.
+    void applyOneChannel(bool oneChannel);
+    // The window's reset-function help, opened by "Help" on the Setting page.
+    void setResetHelpOpener(std::function<void()> open) { openResetHelp_ = std::move(open); }
 
     // --- what the file commands change besides the image ---------------------------------
     // "x 100 ms" or "x 50 ms" beside the tone timing fields, after the firmware of the image.
@@ -76,6 +82,7 @@ public:
     void resetModeMemory(bool oneChannel);
 
     ChannelPagesEditor& channelPages() { return *channelPages_; }
+    SettingPage& settingPage() { return *settingPage_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
 
@@ -96,6 +103,7 @@ private:
     std::unique_ptr<ChannelPagesEditor> channelPages_;
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
+    std::function<void()> openResetHelp_;
 };
 
 } // namespace kz
