@@ -25,8 +25,6 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), image_(builtinWorkingImage()) {
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
-    buildEditor();
-    resize(825, 655);
 
     // The other windows, created once in this order and kept until the end.
     form4_ = new TForm4(this, [this](bool enabled) { setMainWindowEnabled(enabled); });
@@ -35,8 +33,9 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     frmHelp_ = new TfrmHelp(this);
     // The serial port lives from before the first show to the end (it closes with the window).
     link_ = new kz::MainWindowLink(*this, options_);
-    // An accepted frequency brings the squelch presets that the link's serial-prefix flag picks.
-    editor_->setSerialPrefixSource(link_);
+
+    buildEditor();
+    resize(825, 655);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();

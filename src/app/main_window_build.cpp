@@ -5,6 +5,8 @@
 
 #include "configuration_editor.h"
 #include "control_naming.h"
+#include "help_window.h"
+#include "main_window_link.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -165,7 +167,9 @@ void TForm1::buildEditor() {
     pages.setting = tabSetting;
     pages.system = tabSystem;
     pages.advance = tabAdvance;
-    editor_ = std::make_unique<kz::ConfigurationEditor>(image_, pages);
+    pages.resetHelp = frmHelp_;
+    // An accepted frequency brings the squelch presets that the link's serial-prefix flag picks.
+    editor_ = std::make_unique<kz::ConfigurationEditor>(image_, pages, *link_);
 }
 
 void TForm1::buildMenus() {

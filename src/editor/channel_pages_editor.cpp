@@ -58,6 +58,13 @@ void ChannelPagesEditor::showDutySwitches() {
     }
 }
 
+void ChannelPagesEditor::setChannelEnabled(Channel channel, bool enabled) {
+    controls(channel).group->setEnabled(enabled);
+    if (enabled)
+        for (CallFamily family : kz::kCallFamilies)
+            rows(channel).refreshRows(family);
+}
+
 void ChannelPagesEditor::applyFixedAlertTime(bool enabled) {
     image_.setByte(PagerField::fixedAlertTimeMark, enabled ? PagerValue::fixedAlertTimeEnabled
                                                            : PagerValue::fixedAlertTimeDisabled);

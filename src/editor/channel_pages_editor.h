@@ -36,6 +36,10 @@ public:
     // marks the image, turns every alert time into STD when unchecked and refreshes every row.
     void applyFixedAlertTime(bool enabled);
 
+    // One Channel: a single-channel pager has no second channel to edit. Disabling turns off the
+    // channel's whole "Call Tone" group; enabling turns it on and applies the row enabling again.
+    void setChannelEnabled(kz::Channel channel, bool enabled);
+
     ToneFieldsEditor& tones() { return *tones_; }
     CallRowsEditor& rows(kz::Channel channel) { return *rows_[static_cast<std::size_t>(channel)]; }
     CallToneControls& controls(kz::Channel channel) {

@@ -14,10 +14,12 @@
 #include "tone_system_selector.h"
 
 #include <QBoxLayout>
+#include <QDialog>
 #include <QFormLayout>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTabWidget>
 
 namespace kz {
 
@@ -46,10 +48,19 @@ std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWi
     return captions;
 }
 
+// The tab widget a page was added to, if any (the page sits in its stack).
+QTabWidget* tabWidgetOf(QWidget* page) {
+    for (QWidget* w = page->parentWidget(); w; w = w->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            return tabs->indexOf(page) >= 0 ? tabs : nullptr;
+    return nullptr;
+}
+
 } // namespace
 
-ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& pages)
-    : QObject(pages.window), image_(image), pages_(pages) {
+ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& pages,
+                                         const SerialPrefixSource& serialPrefix)
+    : QObject(pages.window), image_(image), pages_(pages), serialPrefix_(serialPrefix) {
     toneSystem_ = std::make_unique<ToneSystemSelector>(pages_.toneSystem);
     ToneFieldContext& toneFieldContext = *this;
     channelPages_ = std::make_unique<ChannelPagesEditor>(image_, toneFieldContext, pages_.focusSink,
@@ -57,7 +68,9 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     FrequencyContext& frequencyContext = *this;
     frequency_ = std::make_unique<FrequencyEditor>(
         image_, state_, frequencyContext, pages_.focusSink, pages_.channelF1, pages_.channelF2);
-    settingPage_ = std::make_unique<SettingPage>(pages_.setting);
+    SettingPageContext& settingContext = *this;
+    settingPage_ = std::make_unique<SettingPage>(image_, state_, pages_.focusSink, pages_.setting,
+                                                 settingContext);
     timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
@@ -90,7 +103,21 @@ void ConfigurationEditor::registerLoadingSteps() {
     loadingPass_.add(Pass::ToneSystem, [this] { toneSystem_->show(image_); });
     loadingPass_.add(Pass::ChannelF1Rows, [this] { channelPages_->showChannelRows(Channel::F1); });
     loadingPass_.add(Pass::ChannelF2Rows, [this] { channelPages_->showChannelRows(Channel::F2); });
+    loadingPass_.add(Pass::SettingTab, [this] { settingPage_->showSettingTab(); });
+    loadingPass_.add(Pass::OneChannel, [this] { settingPage_->showOneChannel(); });
+    loadingPass_.add(Pass::ResetControlAgain, [this] { settingPage_->showResetControl(); });
+    loadingPass_.add(Pass::ResetDelay, [this] { settingPage_->showDelay(); });
+    loadingPass_.add(Pass::ReminderBand, [this] { settingPage_->showReminder(); });
+    loadingPass_.add(Pass::RecordSectionsAndBandwidth,
+                     [this] { settingPage_->showRecordSections(); });
+    // Carrier OFF Delay sits on the Setting page, among the System numbers of the pass.
+    loadingPass_.add(Pass::SystemNumbers, [this] { settingPage_->showCarrierOffDelay(); });
+    loadingPass_.add(Pass::FunctionOptionsAndBattery,
+                     [this] { settingPage_->showFunctionOptions(); });
     loadingPass_.add(Pass::DutySwitches, [this] { channelPages_->showDutySwitches(); });
+    loadingPass_.add(Pass::PriorityScanPeriod, [this] { settingPage_->showPriorityScanPeriod(); });
+    loadingPass_.add(Pass::SquelchControlRecord,
+                     [this] { settingPage_->showSquelchControlRecord(); });
 }
 
 void ConfigurationEditor::loadImage() {
@@ -136,7 +163,27 @@ void ConfigurationEditor::applySquelchPresets(bool serialPrefix) {
 }
 
 void ConfigurationEditor::frequencyAccepted() {
-    applySquelchPresets(serialPrefixSource_ && serialPrefixSource_->serialPrefixFlag());
+    applySquelchPresets(serialPrefix_.serialPrefixFlag());
+}
+
+void ConfigurationEditor::applyOneChannel(bool oneChannel) {
+    // The Channel F2 tab (and with it the whole page) is off for a single-channel pager.
+    if (auto* tabs = tabWidgetOf(pages_.channelF2))
+        tabs->setTabEnabled(tabs->indexOf(pages_.channelF2), !oneChannel);
+    else
+        pages_.channelF2->setEnabled(!oneChannel);
+    channelPages_->setChannelEnabled(Channel::F2, !oneChannel);
+    frequency_->setChannelEnabled(Channel::F2, !oneChannel);
+}
+
+void ConfigurationEditor::openResetHelp() {
+    if (pages_.resetHelp)
+        pages_.resetHelp->exec();
+}
+
+void ConfigurationEditor::priorityScanCountChanged() {
+    // The System page's Priority Scan F1 field shows the new count; it joins here once that
+    // page is part of the editor.
 }
 
 ToneSystem ConfigurationEditor::selectedToneSystem() const {

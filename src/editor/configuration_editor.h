@@ -4,6 +4,7 @@
 #include "editor_state.h"
 #include "frequency_context.h"
 #include "loading_pass.h"
+#include "setting_page.h"
 #include "timing_units.h"
 #include "tone_field_context.h"
 #include "tone_pick_target.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QShortcut;
 class TForm2;
 class TfrmPlectronTbl;
@@ -38,6 +40,7 @@ struct EditorPages {
     QWidget* setting = nullptr;
     QWidget* system = nullptr;
     QWidget* advance = nullptr;
+    QDialog* resetHelp = nullptr; // the reset-function help window, opened from the Setting page
 };
 
 // The configuration editor: every page of the editor, the working image they edit, the editor
@@ -50,9 +53,13 @@ struct EditorPages {
 class ConfigurationEditor final : public QObject,
                                   private ToneFieldContext,
                                   private TonePickTarget,
-                                  private FrequencyContext {
+                                  private FrequencyContext,
+                                  private SettingPageContext {
 public:
-    ConfigurationEditor(TPagerImage& image, const EditorPages& pages);
+    // `serialPrefix` tells the serial-prefix flag that the squelch presets of an accepted
+    // frequency read (the pager operations own it).
+    ConfigurationEditor(TPagerImage& image, const EditorPages& pages,
+                        const SerialPrefixSource& serialPrefix);
     ~ConfigurationEditor() override;
     ConfigurationEditor(const ConfigurationEditor&) = delete;
     ConfigurationEditor& operator=(const ConfigurationEditor&) = delete;
@@ -78,9 +85,6 @@ public:
     // The squelch presets of the band computed last and the given serial-prefix flag: run after
     // a serial intake (the link passes the flag it has just set) and after an accepted frequency.
     void applySquelchPresets(bool serialPrefix);
-    // Where an accepted frequency reads the serial-prefix flag (the main window's link). Until
-    // one is set the flag counts as 0, as at start.
-    void setSerialPrefixSource(const SerialPrefixSource* source) { serialPrefixSource_ = source; }
 
     // --- what the file commands change besides the image ---------------------------------
     // "x 100 ms" or "x 50 ms" beside the tone timing fields, after the firmware of the image.
@@ -93,6 +97,7 @@ public:
     ChannelPagesEditor& channelPages() { return *channelPages_; }
     // The "Frequency" groups; One Channel turns F2's off and on with setChannelEnabled.
     FrequencyEditor& frequency() { return *frequency_; }
+    SettingPage& settingPage() { return *settingPage_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
     // The tone-table pickers, created once with the editor and shown modally when asked for.
@@ -111,6 +116,10 @@ private:
     std::optional<Channel> currentChannel() const;
     // FrequencyContext
     void frequencyAccepted() override;
+    // SettingPageContext
+    void applyOneChannel(bool oneChannel) override;
+    void openResetHelp() override;
+    void priorityScanCountChanged() override;
 
     void registerLoadingSteps();
 
@@ -124,7 +133,7 @@ private:
     std::unique_ptr<ToneSystemSelector> toneSystem_;
     std::unique_ptr<ChannelPagesEditor> channelPages_;
     std::unique_ptr<FrequencyEditor> frequency_;
-    const SerialPrefixSource* serialPrefixSource_ = nullptr;
+    const SerialPrefixSource& serialPrefix_;
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
 };
