@@ -131,10 +131,12 @@ QWidget* SettingPage::buildOptions(QWidget* page) {
         named(new QCheckBox(QStringLiteral("Enable Function With Vibration / Alert "), GroupBox5),
               QStringLiteral("chkFunVibrAlert"), 1);
     vibration->addWidget(chkFunVibrAlert);
-    vibration->addWidget(
+    auto* notice =
         named(new QLabel(QStringLiteral("Notice : Only usable when Priority Alert is enable."),
                          GroupBox5),
-              QStringLiteral("lblFunVibrAlertNotice")));
+              QStringLiteral("lblFunVibrAlertNotice"));
+    notice->setWordWrap(true); // the notice may take two lines rather than widen the page
+    vibration->addWidget(notice, 1);
     rows->addLayout(vibration);
     option(chkFunPriorityScanMonitor, "chkFunPriorityScanMonitor",
            "Enable Priority Scan With Monitor", 3);

@@ -32,7 +32,8 @@ void setPosition(QComboBox* box, std::optional<int> position) {
 QWidget* SettingPage::buildSwitches(QWidget* page) {
     auto* group = named(new QGroupBox(QStringLiteral("Function Switches"), page),
                         QStringLiteral("GroupBox14"));
-    auto* row = new QHBoxLayout(group);
+    // Two rows of two switches, so that the page fits the window's width.
+    auto* switches = new QGridLayout(group);
     const QStringList twoChannel{
         QStringLiteral("Monitor F1"),        QStringLiteral("Monitor F2"),
         QStringLiteral("Selective Call F1"), QStringLiteral("Selective Call F2"),
@@ -62,7 +63,7 @@ QWidget* SettingPage::buildSwitches(QWidget* page) {
         chkFunPTListen[s] = named(new QCheckBox(QStringLiteral("Push To Listen"), box),
                                   QStringLiteral("chkFunPTListen%1").arg(sw), sw);
         grid->addWidget(chkFunPTListen[s], 4, 0);
-        row->addWidget(box);
+        switches->addWidget(box, sw / 2, sw % 2);
     }
     return group;
 }
