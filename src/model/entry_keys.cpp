@@ -1,20 +1,13 @@
 #include "entry_keys.h"
 
 #include "alert_pattern.h"
+#include "setting_keys.h"
 
 namespace kz {
 
 bool decimalKeyPasses(const QString& text, QChar key) {
-    if (key == kBackspaceKey)
-        return true;
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point < 0) {
-        if (key == QLatin1Char('.'))
-            return !text.isEmpty();
-        return key.isDigit() && key.unicode() < 128;
-    }
-    const bool decimalTyped = point + 1 < text.size();
-    return !decimalTyped && key.isDigit() && key.unicode() < 128;
+    // The tone fields take one decimal, as the one-decimal fields of the settings pages do.
+    return oneDecimalKeyPasses(text, key);
 }
 
 PatternKey patternKey(const QString& text, QChar key) {
