@@ -24,12 +24,12 @@ namespace {
 // Keeps the image and counts the bytes on the line; shows nothing.
 class CountingHost final : public kz::PagerHost {
 public:
-    TPagerImage image = kz::sim::defaultCradleMemory();
+    kz::TPagerImage image = kz::sim::defaultCradleMemory();
     QString directory;
     qint64 lineBytes = 0;
     QString lastState;
 
-    TPagerImage& workingImage() override { return image; }
+    kz::TPagerImage& workingImage() override { return image; }
     QString startupDirectory() const override { return directory; }
     void setStatusLine(const QString&) override {}
     void setMainWindowEnabled(bool) override {}
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     CountingHost host;
     host.directory = dir.path();
-    TCommPort port;
+    kz::TCommPort port;
     kz::PagerOperations operations(port, host);
     operations.setPortNames({portPath});
 

@@ -41,8 +41,8 @@ public:
     ~TForm1() override;
 
     // --- shared values ---------------------------------------------------------------------
-    TPagerImage& image() { return image_; }
-    const TPagerImage& image() const { return image_; }
+    kz::TPagerImage& image() { return image_; }
+    const kz::TPagerImage& image() const { return image_; }
     kz::ConfigurationEditor& editor() { return *editor_; }
     const QString& startupDirectory() const { return startupDirectory_; }
     const QString& programTitle() const { return programTitle_; }
@@ -102,7 +102,7 @@ private:
     void showSerialNumber();
 
     kz::StartOptions options_;
-    TPagerImage image_;
+    kz::TPagerImage image_;
     std::unique_ptr<kz::ConfigurationEditor> editor_;
     QString startupDirectory_;
     QString programTitle_;

@@ -6,10 +6,10 @@
 
 class QKeyEvent;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
 
+class TPagerImage;
 class ToneFieldsEditor;
 
 // The call rows of one channel page: eight calls and four group calls, each with its enable box,

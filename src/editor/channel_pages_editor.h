@@ -8,9 +8,10 @@
 #include <memory>
 
 class QWidget;
-class TPagerImage;
 
 namespace kz {
+
+class TPagerImage;
 
 // The call editor of the Channel F1 and Channel F2 pages: the "Call Tone" group of each page with
 // its call rows and tone fields.

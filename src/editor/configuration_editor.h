@@ -19,10 +19,10 @@ class QShortcut;
 class TForm2;
 class TfrmPlectronTbl;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
 
+class TPagerImage;
 class ChannelPagesEditor;
 class FrequencyEditor;
 class SerialPrefixSource;

@@ -13,10 +13,10 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
 
+class TPagerImage;
 class FrequencyContext;
 struct EditorState;
 

@@ -12,9 +12,10 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
+
+class TPagerImage;
 
 struct EditorState;
 

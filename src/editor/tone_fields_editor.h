@@ -14,9 +14,10 @@
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
+
+class TPagerImage;
 
 // The 40 tone fields of the two channel pages: Tone 1 and Tone 2 of eight calls and the tone of
 // four group calls per channel. A tone typed into a field is checked against the selected tone

@@ -6,9 +6,10 @@
 
 class QRadioButton;
 class QWidget;
-class TPagerImage;
 
 namespace kz {
+
+class TPagerImage;
 
 // The "Tone System" group: radio buttons radToneSystem0..2 (Tags 0, 1, 2) for Standard, User
 // and Plectron. It shows the image's tone system; what a click does belongs to the editor.

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace kz {
+
 // Raised by every failing operation of TCommPort.
 //
 // `code` tells which operation failed (the table in TCommPort); `systemError` is the operating
@@ -43,3 +45,5 @@ private:
     QString reason_;
     bool permissionDenied_;
 };
+
+} // namespace kz

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+namespace kz {
+
 namespace {
 
 bool isFatal(QSerialPort::SerialPortError error) {
@@ -203,3 +205,5 @@ bool TCommPort::waitForInput(int ms) {
         port_.clearError();
     return port_.bytesAvailable() > 0;
 }
+
+} // namespace kz

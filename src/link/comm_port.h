@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace kz {
+
 // The one serial port through which every byte to and from the programmer cradle passes.
 //
 // Line settings: 9600 baud (changeable), 8 data bits, no parity, 1 stop bit, DTR and RTS on, no
@@ -78,3 +80,5 @@ private:
     QSerialPort::Parity parity_ = QSerialPort::NoParity;
     QSerialPort::StopBits stopBits_ = QSerialPort::OneStop;
 };
+
+} // namespace kz

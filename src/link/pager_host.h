@@ -2,9 +2,9 @@
 
 #include <QString>
 
-class TPagerImage;
-
 namespace kz {
+
+class TPagerImage;
 
 // What the pager operations need from the main window. The operations never touch a widget;
 // the main window implements this, tests use a recording implementation.

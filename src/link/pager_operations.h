@@ -6,11 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-class TCommPort;
-class TPagerImage;
-
 namespace kz {
 
+class TCommPort;
+class TPagerImage;
 class PagerHost;
 
 // The operations that move the pager's memory between the programmer cradle and the working

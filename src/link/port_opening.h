@@ -5,9 +5,9 @@
 
 #include <QString>
 
-class TCommPort;
-
 namespace kz {
+
+class TCommPort;
 
 // Opens `portName` with the programmer's line settings (9600 baud, 8 data bits, no parity, one
 // stop bit) and purges it. Throws ECommError when that fails.

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-class TCommPort;
-
 namespace kz {
+
+class TCommPort;
 
 // What the link reports while it works: the trace of every frame and the running progress
 // total after each request.

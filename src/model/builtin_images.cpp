@@ -9,19 +9,19 @@ namespace {
 
 using namespace PagerField;
 
-void put(TPagerImage& image, int offset, std::initializer_list<std::uint8_t> bytes) {
+void put(kz::TPagerImage& image, int offset, std::initializer_list<std::uint8_t> bytes) {
     for (std::uint8_t b : bytes)
         image.setByte(offset++, b);
 }
 
-void fill(TPagerImage& image, int offset, int count, std::uint8_t value) {
+void fill(kz::TPagerImage& image, int offset, int count, std::uint8_t value) {
     for (int i = 0; i < count; ++i)
         image.setByte(offset + i, value);
 }
 
 // One channel's call block (tone codes, enables, duty switches, tones, patterns); `base` is 0
 // for F1 and 144 for F2. Bytes 136..143 / 280..287 differ between the channels and are set apart.
-void putCallBlock(TPagerImage& image, int base) {
+void putCallBlock(kz::TPagerImage& image, int base) {
     for (int call = 0; call < 8; ++call) {
         image.setWord16(base + f1CallToneCodes + 4 * call, 0x9510);
         image.setWord16(base + f1CallToneCodes + 4 * call + 2, 0x4E86);
@@ -41,8 +41,8 @@ void putCallBlock(TPagerImage& image, int base) {
 
 } // namespace
 
-TPagerImage builtinWorkingImage() {
-    TPagerImage image; // every byte 0xFF to begin with
+kz::TPagerImage builtinWorkingImage() {
+    kz::TPagerImage image; // every byte 0xFF to begin with
 
     // header block
     fill(image, headerReserved, 11, 0xFF);
@@ -136,8 +136,8 @@ TPagerImage builtinWorkingImage() {
     return image;
 }
 
-TPagerImage builtinFactoryImage() {
-    TPagerImage image = builtinWorkingImage();
+kz::TPagerImage builtinFactoryImage() {
+    kz::TPagerImage image = builtinWorkingImage();
     image.setText(PagerField::identity, "KZ904   V107");
     image.stampVersion(1, 0, 7);
     return image;

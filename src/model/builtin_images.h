@@ -7,5 +7,5 @@
 // The working image is the default configuration the editor starts with. The factory image has
 // the same bytes 0..497 and only "Restore all factory settings" uses it. Neither carries a valid
 // image sum (both hold 0xFF 0xFF at 496..497).
-TPagerImage builtinWorkingImage();
-TPagerImage builtinFactoryImage();
+kz::TPagerImage builtinWorkingImage();
+kz::TPagerImage builtinFactoryImage();

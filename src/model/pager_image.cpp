@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace kz {
+
 namespace {
 
 // Every access is checked in every build, release included: an offset computed wrongly must
@@ -96,7 +98,7 @@ std::span<const std::uint8_t> TPagerImage::block(int offset, int length) const {
 }
 
 std::uint16_t TPagerImage::imageSumOf(std::span<const std::uint8_t, kSize> bytes) {
-    return kz::sum16(bytes.subspan<kSumFirst, kSumLast - kSumFirst + 1>());
+    return sum16(bytes.subspan<kSumFirst, kSumLast - kSumFirst + 1>());
 }
 
 bool TPagerImage::imageSumAcceptedOf(std::span<const std::uint8_t, kSize> bytes) {
@@ -113,7 +115,7 @@ void TPagerImage::storeImageSum() {
 }
 
 std::uint16_t TPagerImage::computeSerialSum() const {
-    return kz::sum16(block(PagerField::serialNumber, PagerField::serialNumberWidth));
+    return sum16(block(PagerField::serialNumber, PagerField::serialNumberWidth));
 }
 
 void TPagerImage::storeSerialSum() {
@@ -146,3 +148,5 @@ int TPagerImage::firmwareVersionValue() const {
     return byte(PagerField::firmwareMajor) * 100 + byte(PagerField::firmwareMinor) * 10 +
            byte(PagerField::firmwarePatch);
 }
+
+} // namespace kz

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+namespace kz {
+
 // Byte-for-byte copy of the pager's 512-byte configuration memory.
 //
 // Every field is reached by its offset (PagerField). Numbers wider than a byte are big-endian.
@@ -82,3 +84,5 @@ public:
 private:
     Bytes bytes_{};
 };
+
+} // namespace kz

@@ -5,13 +5,13 @@
 #include <array>
 #include <cstdint>
 
-class TPagerImage;
-
 // The squelch thresholds a pager gets with its band. A receiver in the 33..51 MHz band needs
 // other WB thresholds than one in the higher bands, and the low-band units whose serial number
 // carries one of the known prefixes have a different front end again. Each table holds five
 // [Speaker OFF, Speaker ON] pairs in hundredths of a volt, for squelch levels 1..5.
 namespace kz {
+
+class TPagerImage;
 
 struct SquelchPair {
     std::uint8_t off;

@@ -39,7 +39,7 @@ const QString kBoardText = "The Board is not responding ! \nPlease check your pr
 
 class LinkE2eTest : public ::testing::Test {
 protected:
-    void startCradle(TPagerImage memory = kz::sim::defaultCradleMemory(),
+    void startCradle(kz::TPagerImage memory = kz::sim::defaultCradleMemory(),
                      const kz::sim::CradleFaults& faults = {}) {
         cradle = std::make_unique<kz::sim::PtyCradle>(memory);
         cradle->model().setFaults(faults);
@@ -58,13 +58,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    TCommPort& port() { return form->pagerLink().port(); }
-    TPagerImage pager() const { return cradle->model().memory(); }
+    kz::TCommPort& port() { return form->pagerLink().port(); }
+    kz::TPagerImage pager() const { return cradle->model().memory(); }
     QString state() const { return form->progressWindow()->state(); }
     // What the editor holds after `bytes` became the working image: the loading pass writes some
     // fields back normalised (synthesizer words, step codes, squelch presets), so a Read leaves
     // the pager's memory as this, not byte for byte. Leaves the window holding it.
-    TPagerImage shownByEditor(const TPagerImage& bytes) {
+    kz::TPagerImage shownByEditor(const kz::TPagerImage& bytes) {
         form->image() = bytes;
         form->loadImageIntoEditor();
         return form->image();
@@ -103,7 +103,7 @@ TEST_F(LinkE2eTest, StartUpWithoutProgrammerTellsOnce) {
 }
 
 TEST_F(LinkE2eTest, ReadWriteVerifyThroughTheMenu) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::setFirmware(memory, 3, 0, 7);
     kz::sim::setSerialNumber(memory, "948GH3d0013042");
     memory.storeImageSum();
@@ -111,7 +111,7 @@ TEST_F(LinkE2eTest, ReadWriteVerifyThroughTheMenu) {
     showWindow({cradle->portPath()});
 
     control<QAction>(*form, "Read1")->trigger();
-    const TPagerImage read = form->image();
+    const kz::TPagerImage read = form->image();
     EXPECT_EQ(read, shownByEditor(memory));
     EXPECT_EQ(state(), " Read Success !");
     EXPECT_EQ(form->status(), "  Ready ......");
@@ -145,11 +145,11 @@ TEST_F(LinkE2eTest, ReadWriteVerifyThroughTheMenu) {
 }
 
 TEST_F(LinkE2eTest, DamagedImageIsDumpedAndNotShown) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::breakImageSum(memory, false);
     startCradle(memory);
     showWindow({cradle->portPath()});
-    const TPagerImage before = form->image();
+    const kz::TPagerImage before = form->image();
     control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(state(), "Checksum Error !");
     EXPECT_EQ(form->status(), "  Ready ......");
@@ -161,7 +161,7 @@ TEST_F(LinkE2eTest, DamagedImageIsDumpedAndNotShown) {
 }
 
 TEST_F(LinkE2eTest, SerialChecksumErrorIsToldWithFiveDots) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::setSerialNumber(memory, "A1", false);
     startCradle(memory);
     showWindow({cradle->portPath()});
@@ -249,7 +249,7 @@ TEST_F(LinkE2eTest, SimulateListsItsCradleFirstAndServesIt) {
     EXPECT_TRUE(recorder.messages().empty());
     control<QAction>(*form, "Read1")->trigger();
     EXPECT_EQ(state(), " Read Success !");
-    const TPagerImage read = form->image();
+    const kz::TPagerImage read = form->image();
     EXPECT_EQ(read, shownByEditor(simulated->model().memory()));
 }
 

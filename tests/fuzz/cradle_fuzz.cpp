@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // length byte asks for up to 255 of them), and line noise is skipped up to the next
     // preamble. After that a write is acknowledged and reads back the same.
     const int count = 1 + data[1] % 128;
-    const int address = (data[2] << 8 | data[3]) % (TPagerImage::kSize - count + 1);
-    std::array<std::uint8_t, TPagerImage::kSize> image{};
+    const int address = (data[2] << 8 | data[3]) % (kz::TPagerImage::kSize - count + 1);
+    std::array<std::uint8_t, kz::TPagerImage::kSize> image{};
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<std::uint8_t>(data[i % size] + i);
     const QByteArray write = frames::writeRequest(image, address, count);

@@ -33,7 +33,7 @@ void checkBlock(const Block& block) {
     const SerialBlockCheck check = checkSerialBlock(block);
 
     // The image's own serial-sum routine must judge the block the same way.
-    TPagerImage image;
+    kz::TPagerImage image;
     image.replace(block, PagerField::serialNumber);
     const bool blank = image.hasNoSerialNumber();
     FUZZ_CHECK(blank == std::all_of(block.begin(), block.end(), [](auto b) { return b == 0xFF; }),
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same fourteen characters with their own sum are always a valid serial number: this is
     // what the serial-number run stamps into a pager.
-    TPagerImage stamped;
+    kz::TPagerImage stamped;
     stamped.replace(std::span<const std::uint8_t>(block.data(), kSerialTextSize),
                     PagerField::serialNumber);
     stamped.storeSerialSum();

@@ -28,16 +28,17 @@ using namespace kz;
 
 namespace {
 
-std::uint16_t plainSum(const TPagerImage& image, int first, int last) {
+std::uint16_t plainSum(const kz::TPagerImage& image, int first, int last) {
     unsigned sum = 0;
     for (int i = first; i <= last; ++i)
         sum += image.byte(i);
     return static_cast<std::uint16_t>(sum & 0xFFFF);
 }
 
-void checkSums(TPagerImage image) {
+void checkSums(kz::TPagerImage image) {
     const std::uint16_t sum = image.computeImageSum();
-    FUZZ_CHECK(TPagerImage::imageSumOf(image.bytes()) == sum, "the two image-sum routines agree");
+    FUZZ_CHECK(kz::TPagerImage::imageSumOf(image.bytes()) == sum,
+               "the two image-sum routines agree");
     FUZZ_CHECK(sum == plainSum(image, 16, 495), "the image sum covers bytes 16..495");
     FUZZ_CHECK(image.imageSumMatches() == (image.storedImageSum() == sum),
                "the stored sum is checked against the computed one");
@@ -52,7 +53,7 @@ void checkSums(TPagerImage image) {
                "fourteen 0xFF characters never carry 0xFFFF as their sum");
 }
 
-void checkToneSystem(const TPagerImage& image) {
+void checkToneSystem(const kz::TPagerImage& image) {
     const std::uint8_t byte = image.byte(PagerField::toneSystem);
     const ToneSystem system = toneSystemOfByte(byte);
     if (byte >= 253)
@@ -61,7 +62,7 @@ void checkToneSystem(const TPagerImage& image) {
         FUZZ_CHECK(system == ToneSystem::Standard, "any other byte selects Standard");
 }
 
-void checkTone(const TPagerImage& image, int offset) {
+void checkTone(const kz::TPagerImage& image, int offset) {
     const int value = image.word16(offset);
     // The loading pass shows a stored tone with "%04.1f"; reading that text back gives the value.
     const auto parsed = parseToneText(toneText(value));
@@ -89,7 +90,7 @@ void checkTone(const TPagerImage& image, int offset) {
     }
 }
 
-void checkCallRows(const TPagerImage& image, Channel channel, CallFamily family) {
+void checkCallRows(const kz::TPagerImage& image, Channel channel, CallFamily family) {
     for (int row = 0; row < rowCount(family); ++row) {
         const int patternAt = patternOffset(channel, family, row);
         const auto bytes = image.block(patternAt, 4);
@@ -123,7 +124,7 @@ void checkCallRows(const TPagerImage& image, Channel channel, CallFamily family)
         FUZZ_CHECK(image.getBits(enable.offset, enable.bit, 1) <= 1, "an enable is one bit");
         for (int sw = 0; sw < kSwitchCount; ++sw) {
             const BitPlace place = switchBit(channel, family, row, sw);
-            FUZZ_CHECK(place.offset >= 0 && place.offset < TPagerImage::kSize && place.bit < 8,
+            FUZZ_CHECK(place.offset >= 0 && place.offset < kz::TPagerImage::kSize && place.bit < 8,
                        "a switch bit lies inside the image");
         }
     }
@@ -137,7 +138,7 @@ void checkCallRows(const TPagerImage& image, Channel channel, CallFamily family)
 }
 
 // The tone cache the loading pass fills and the spacing rule reads.
-void checkSpacing(const TPagerImage& image, Channel channel) {
+void checkSpacing(const kz::TPagerImage& image, Channel channel) {
     ToneCache cache{};
     ToneCacheEnables enables{};
     const ToneKind kinds[] = {ToneKind::Tone1, ToneKind::Tone2, ToneKind::Group};
@@ -191,17 +192,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString error;
     const auto read = readTableFile(tablePath(), &error);
     FUZZ_CHECK(read.has_value(), "a readable file is read");
-    FUZZ_CHECK(*read == file.left(TPagerImage::kSize),
+    FUZZ_CHECK(*read == file.left(kz::TPagerImage::kSize),
                "a table file contributes its first 512 bytes");
 
-    const TPagerImage before = builtinWorkingImage();
-    TPagerImage image = before;
+    const kz::TPagerImage before = builtinWorkingImage();
+    kz::TPagerImage image = before;
     copyTableBytes(*read, image);
-    for (int i = 0; i < TPagerImage::kSize; ++i)
+    for (int i = 0; i < kz::TPagerImage::kSize; ++i)
         FUZZ_CHECK(image.byte(i) ==
                        (i < file.size() ? static_cast<std::uint8_t>(file[i]) : before.byte(i)),
                    "the file's bytes replace the image's, the rest stays");
-    TPagerImage direct = before;
+    kz::TPagerImage direct = before;
     copyTableBytes(file, direct);
     FUZZ_CHECK(direct == image, "a longer buffer contributes its first 512 bytes as well");
 

@@ -19,7 +19,7 @@ namespace {
 std::uint8_t codeOf(const std::function<void()>& call) {
     try {
         call();
-    } catch (const ECommError& error) {
+    } catch (const kz::ECommError& error) {
         return error.code();
     }
     return 0;
@@ -28,24 +28,24 @@ std::uint8_t codeOf(const std::function<void()>& call) {
 } // namespace
 
 TEST(CommPort, ClosedPortRefusesIo) {
-    TCommPort port;
+    kz::TCommPort port;
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.portName(), "COM1");
-    EXPECT_EQ(codeOf([&] { port.purge(); }), ECommError::NotOpen);
-    EXPECT_EQ(codeOf([&] { port.write(QByteArray("x")); }), ECommError::NotOpen);
-    EXPECT_EQ(codeOf([&] { port.bytesWaiting(); }), ECommError::NotOpen);
-    EXPECT_EQ(codeOf([&] { port.readByte(); }), ECommError::NotOpen);
+    EXPECT_EQ(codeOf([&] { port.purge(); }), kz::ECommError::NotOpen);
+    EXPECT_EQ(codeOf([&] { port.write(QByteArray("x")); }), kz::ECommError::NotOpen);
+    EXPECT_EQ(codeOf([&] { port.bytesWaiting(); }), kz::ECommError::NotOpen);
+    EXPECT_EQ(codeOf([&] { port.readByte(); }), kz::ECommError::NotOpen);
     port.close(); // nothing to do
 }
 
 TEST(CommPort, OpensAPseudoTerminalAndTalks) {
     kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
     ASSERT_TRUE(cradle.start());
-    TCommPort port;
+    kz::TCommPort port;
     port.openWithSettings(9600, cradle.portPath(), 1);
     ASSERT_TRUE(port.isOpen());
     EXPECT_EQ(port.baudRate(), 9600);
-    EXPECT_EQ(codeOf([&] { port.setPortName("COM3"); }), ECommError::PortNameWhileOpen);
+    EXPECT_EQ(codeOf([&] { port.setPortName("COM3"); }), kz::ECommError::PortNameWhileOpen);
     EXPECT_EQ(port.portName(), cradle.portPath());
     port.open(); // already open: nothing happens
     port.purge();
@@ -62,9 +62,9 @@ TEST(CommPort, OpensAPseudoTerminalAndTalks) {
 TEST(CommPort, APortHeldElsewhereIsInUse) {
     kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
     ASSERT_TRUE(cradle.start());
-    TCommPort first;
+    kz::TCommPort first;
     first.openWithSettings(9600, cradle.portPath(), 1);
-    TCommPort second;
+    kz::TCommPort second;
     MessageRecorder recorder;
     EXPECT_FALSE(kz::openPortWithMessages(second, cradle.portPath()));
     EXPECT_FALSE(second.isOpen());
@@ -77,12 +77,12 @@ TEST(CommPort, APortHeldElsewhereIsInUse) {
 }
 
 TEST(CommPort, MissingDeviceCannotBeOpened) {
-    TCommPort port;
+    kz::TCommPort port;
     try {
         port.openWithSettings(9600, "/dev/kz904-no-such-port", 1);
         FAIL() << "opened a missing device";
-    } catch (const ECommError& error) {
-        EXPECT_EQ(error.code(), ECommError::OpenFailed);
+    } catch (const kz::ECommError& error) {
+        EXPECT_EQ(error.code(), kz::ECommError::OpenFailed);
         EXPECT_FALSE(error.reason().isEmpty());
     }
     EXPECT_FALSE(port.isOpen());
@@ -97,7 +97,7 @@ TEST(CommPort, PermissionFailureNamesReasonAndRemedy) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner));
-    TCommPort port;
+    kz::TCommPort port;
     MessageRecorder recorder;
     EXPECT_FALSE(kz::openPortWithMessages(port, device));
     ASSERT_EQ(recorder.messages().size(), 1u);
@@ -109,20 +109,20 @@ TEST(CommPort, PermissionFailureNamesReasonAndRemedy) {
 TEST(CommPort, WriteOnACutLineIsAPortErrorAndClosesThePort) {
     kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
     ASSERT_TRUE(cradle.start());
-    TCommPort port;
+    kz::TCommPort port;
     port.openWithSettings(9600, cradle.portPath(), 1);
     cradle.stop();
     std::uint8_t code = 0;
     for (int attempt = 0; attempt < 3 && port.isOpen(); ++attempt)
         code = codeOf([&] { port.write(QByteArray(18, 'x')); });
-    EXPECT_EQ(code, ECommError::WriteFailed);
+    EXPECT_EQ(code, kz::ECommError::WriteFailed);
     EXPECT_FALSE(port.isOpen());
 }
 
 TEST(CommPort, LineGoneWhileIdleClosesThePortWithoutSpinning) {
     kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
     ASSERT_TRUE(cradle.start());
-    TCommPort port;
+    kz::TCommPort port;
     port.openWithSettings(9600, cradle.portPath(), 1); // as a bench test leaves it
     cradle.stop();
     const std::clock_t cpu = std::clock();

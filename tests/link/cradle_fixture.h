@@ -18,7 +18,7 @@
 // behind it keeps the message and answers it.
 class MessagesIntoEvents final : public kz::MessageService {
 public:
-    MessagesIntoEvents(RecordingHost& host, const TCommPort& port)
+    MessagesIntoEvents(RecordingHost& host, const kz::TCommPort& port)
         : host_(host), port_(port), inner_(kz::installMessageService(this)) {}
     ~MessagesIntoEvents() override { kz::installMessageService(inner_); }
     MessagesIntoEvents(const MessagesIntoEvents&) = delete;
@@ -32,7 +32,7 @@ public:
 
 private:
     RecordingHost& host_;
-    const TCommPort& port_;
+    const kz::TCommPort& port_;
     kz::MessageService* inner_;
 };
 
@@ -43,7 +43,7 @@ class CradleFixture : public ::testing::Test {
 protected:
     static kz::LinkTiming quickTiming() { return {2, 5, 101}; }
 
-    void startCradle(const TPagerImage& memory = kz::sim::defaultCradleMemory(),
+    void startCradle(const kz::TPagerImage& memory = kz::sim::defaultCradleMemory(),
                      const kz::sim::CradleFaults& faults = {}) {
         cradle = std::make_unique<kz::sim::PtyCradle>(memory);
         cradle->model().setFaults(faults);
@@ -59,12 +59,12 @@ protected:
         operations.link().setTiming(quickTiming());
     }
 
-    TPagerImage pager() const { return cradle->model().memory(); }
+    kz::TPagerImage pager() const { return cradle->model().memory(); }
 
     QTemporaryDir dir;
     MessageRecorder recorder;
     RecordingHost host;
-    TCommPort port;
+    kz::TCommPort port;
     kz::PagerOperations operations{port, host};
     MessagesIntoEvents messageEvents{host, port};
     std::unique_ptr<kz::sim::PtyCradle> cradle;

@@ -7,7 +7,7 @@
 using namespace kz::frames;
 
 TEST(CradleModel, AnswersReadsAndWritesAndRecordsBench) {
-    const TPagerImage memory = kz::sim::defaultCradleMemory();
+    const kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::CradleModel model(memory);
     const QByteArray request = readRequest(kPagerUnit, 496, 16);
     // Bytes may come in pieces.
@@ -17,7 +17,7 @@ TEST(CradleModel, AnswersReadsAndWritesAndRecordsBench) {
     EXPECT_TRUE(readReplySumOk(reply, 16));
     EXPECT_TRUE(readBackMatches(reply, memory.bytes(), 496, 16));
 
-    TPagerImage changed = memory;
+    kz::TPagerImage changed = memory;
     changed.setByte(40, 0x42);
     EXPECT_EQ(model.feed(writeRequest(changed.bytes(), 32, 32)), writeAcknowledgement());
     EXPECT_EQ(model.memory(), changed);
@@ -33,7 +33,7 @@ TEST(CradleModel, AnswersReadsAndWritesAndRecordsBench) {
 }
 
 TEST(CradleModel, Faults) {
-    const TPagerImage memory = kz::sim::defaultCradleMemory();
+    const kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::CradleModel model(memory);
     kz::sim::CradleFaults faults;
     faults.badSumAt = 0;
@@ -43,7 +43,7 @@ TEST(CradleModel, Faults) {
     // A probe of 0 bytes at the bad-sum address still answers properly.
     EXPECT_TRUE(readReplySumOk(model.feed(readRequest(kPagerUnit, 0, 0)), 0));
     EXPECT_FALSE(readReplySumOk(model.feed(readRequest(kPagerUnit, 0, 16)), 16));
-    TPagerImage changed = memory;
+    kz::TPagerImage changed = memory;
     changed.setByte(64, 0x99);
     const QByteArray refused = model.feed(writeRequest(changed.bytes(), 64, 32));
     EXPECT_EQ(refused.size(), kWriteAckSize);
@@ -53,7 +53,7 @@ TEST(CradleModel, Faults) {
 }
 
 TEST(CradleMemory, PreparedStates) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     EXPECT_TRUE(memory.imageSumMatches());
     EXPECT_TRUE(memory.hasNoSerialNumber());
     kz::sim::setSerialNumber(memory, "948GH3d0012");

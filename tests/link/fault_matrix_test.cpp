@@ -179,7 +179,7 @@ class FaultMatrixTest : public CradleFixture {};
 TEST_F(FaultMatrixTest, EveryFaultEndsCleanlyAndChangesOnlyWhatWasWritten) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        TPagerImage memory = kz::sim::defaultCradleMemory();
+        kz::TPagerImage memory = kz::sim::defaultCradleMemory();
         switch (c.memory) {
         case Memory::Plain:
             break;
@@ -239,13 +239,13 @@ TEST_F(FaultMatrixTest, EveryFaultEndsCleanlyAndChangesOnlyWhatWasWritten) {
 
         // The pager, block by block: the editor's bytes where the write plan got through, its
         // own bytes everywhere else.
-        const TPagerImage after = pager();
+        const kz::TPagerImage after = pager();
         const auto blocks = pagerBlocks();
         for (std::size_t i = 0; i < blocks.size(); ++i) {
             const auto [address, count] = blocks[i];
             SCOPED_TRACE(address);
             const bool written = static_cast<int>(i) < c.blocksWritten;
-            TPagerImage expected = written ? host.image : memory;
+            kz::TPagerImage expected = written ? host.image : memory;
             if (written && c.faults.misstoreAt == address)
                 expected.setByte(address, host.image.byte(address) ^ 0x40);
             EXPECT_TRUE(std::equal(after.bytes().begin() + address,

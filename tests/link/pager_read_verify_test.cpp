@@ -32,13 +32,13 @@ protected:
         EXPECT_EQ(host.statuses.last(), "  Ready ......");
     }
 
-    TPagerImage editorImage;
+    kz::TPagerImage editorImage;
 };
 
 } // namespace
 
 TEST_F(PagerReadVerifyTest, ReadReplacesTheImageAndShowsIt) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     memory.setByte(411, 0xFF);
     memory.setByte(412, 0xFF);
     kz::sim::setSerialNumber(memory, "948GH3d0011777");
@@ -55,7 +55,7 @@ TEST_F(PagerReadVerifyTest, ReadReplacesTheImageAndShowsIt) {
     EXPECT_EQ(host.statuses,
               QStringList({"  Target board testing ......", "  Read Version ......",
                            "  Read Serial No. ......", "  Read Now ......", "  Ready ......"}));
-    TPagerImage expected = memory;
+    kz::TPagerImage expected = memory;
     expected.setByte(411, 3);
     expected.setByte(412, 2);
     EXPECT_EQ(host.image, expected);
@@ -72,7 +72,7 @@ TEST_F(PagerReadVerifyTest, ReadReplacesTheImageAndShowsIt) {
 }
 
 TEST_F(PagerReadVerifyTest, WrongImageSumIsDumpedAndNotTaken) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::setFirmware(memory, 1, 9, 9);
     kz::sim::breakImageSum(memory, false);
     startCradle(memory);
@@ -95,7 +95,7 @@ TEST_F(PagerReadVerifyTest, WrongImageSumIsDumpedAndNotTaken) {
 }
 
 TEST_F(PagerReadVerifyTest, WrongImageSumMarkedCDIsAccepted) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::breakImageSum(memory, true);
     startCradle(memory);
     operations.Read1Click();
@@ -108,7 +108,7 @@ TEST_F(PagerReadVerifyTest, WrongImageSumMarkedCDIsAccepted) {
 TEST_F(PagerReadVerifyTest, FailedBlockIsDumpedWithZerosForTheRest) {
     kz::sim::CradleFaults faults;
     faults.badSumAt = 256;
-    const TPagerImage memory = kz::sim::defaultCradleMemory();
+    const kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     startCradle(memory, faults);
 
     operations.Read1Click();
@@ -131,7 +131,7 @@ TEST_F(PagerReadVerifyTest, DumpThatCannotBeWrittenIsReportedAndTheOlderOneKept)
     ASSERT_TRUE(older.open(QIODevice::WriteOnly));
     older.write("an older dump");
     older.close();
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::breakImageSum(memory, false);
     startCradle(memory);
 
@@ -185,7 +185,7 @@ TEST_F(PagerReadVerifyTest, ReadFailurePathsEndWithMessageAndFiveDots) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TPagerImage memory = kz::sim::defaultCradleMemory();
+        kz::TPagerImage memory = kz::sim::defaultCradleMemory();
         if (c.badSerialSum)
             kz::sim::setSerialNumber(memory, "948GH3d0012001", false);
         startCradle(memory, c.faults);
@@ -223,7 +223,7 @@ TEST_F(PagerReadVerifyTest, ReadCutMidTransfer) {
 }
 
 TEST_F(PagerReadVerifyTest, VerifyComparesAllBytesAsTheyStand) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::setSerialNumber(memory, "KZ123");
     startCradle(memory);
     host.image = memory;
@@ -247,7 +247,7 @@ TEST_F(PagerReadVerifyTest, VerifyComparesAllBytesAsTheyStand) {
 }
 
 TEST_F(PagerReadVerifyTest, VerifyAfterWriteStillSeesTheSerialBlock) {
-    TPagerImage memory = kz::sim::defaultCradleMemory(); // no serial number in the pager
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory(); // no serial number in the pager
     startCradle(memory);
     host.image.setText(416, "NOT-IN-PAGER00");
     operations.Write1Click();

@@ -25,7 +25,7 @@ protected:
 } // namespace
 
 TEST_F(PagerWriteTest, WritesEverythingButTheSerialBlock) {
-    TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
     kz::sim::setFirmware(memory, 3, 1, 4);
     kz::sim::setSerialNumber(memory, "948GH3d0012001");
     startCradle(memory);
@@ -61,7 +61,7 @@ TEST_F(PagerWriteTest, WritesEverythingButTheSerialBlock) {
 }
 
 TEST_F(PagerWriteTest, NeverTouchesThePagersSerialBlock) {
-    TPagerImage memory = kz::sim::defaultCradleMemory(); // serial block all 0xFF
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory(); // serial block all 0xFF
     startCradle(memory);
     host.image.setText(416, "ABCDEFGHIJKLMN");
     host.serialText = "untouched";
@@ -69,7 +69,7 @@ TEST_F(PagerWriteTest, NeverTouchesThePagersSerialBlock) {
     operations.Write1Click();
 
     EXPECT_EQ(host.states.last(), " Write Success !");
-    const TPagerImage written = pager();
+    const kz::TPagerImage written = pager();
     for (int i = 416; i < 432; ++i)
         EXPECT_EQ(written.byte(i), 0xFF) << i;
     EXPECT_EQ(host.image.text(416, 14), "ABCDEFGHIJKLMN");
@@ -85,7 +85,7 @@ TEST_F(PagerWriteTest, NeverTouchesThePagersSerialBlock) {
 TEST_F(PagerWriteTest, RefusedThirdBlockLeavesTheRestUnwritten) {
     kz::sim::CradleFaults faults;
     faults.refuseWriteAt = 64;
-    const TPagerImage before = kz::sim::defaultCradleMemory();
+    const kz::TPagerImage before = kz::sim::defaultCradleMemory();
     startCradle(before, faults);
 
     operations.Write1Click();
@@ -95,7 +95,7 @@ TEST_F(PagerWriteTest, RefusedThirdBlockLeavesTheRestUnwritten) {
     EXPECT_EQ(host.statuses.last(), "  Ready ......");
     EXPECT_TRUE(recorder.messages().empty());
     EXPECT_EQ(cradle->model().writtenAddresses(), std::vector<int>({0, 32, 64}));
-    const TPagerImage after = pager();
+    const kz::TPagerImage after = pager();
     EXPECT_TRUE(std::equal(after.bytes().begin() + 16, after.bytes().begin() + 64,
                            host.image.bytes().begin() + 16));
     EXPECT_TRUE(
@@ -131,13 +131,13 @@ TEST_F(PagerWriteTest, FailurePathsEndWithMessageAndFiveDots) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TPagerImage memory = kz::sim::defaultCradleMemory();
+        kz::TPagerImage memory = kz::sim::defaultCradleMemory();
         if (c.badSerialSum)
             kz::sim::setSerialNumber(memory, "948GH3d0012001", false);
         startCradle(memory, c.faults);
         host.events.clear();
         recorder.clear();
-        const TPagerImage imageBefore = host.image;
+        const kz::TPagerImage imageBefore = host.image;
 
         operations.Write1Click();
 

@@ -57,14 +57,14 @@ TEST_F(ProgrammerLinkTest, ReadsAReplyAsSoonAsItArrives) {
     // Ten requests in well under one 50 ms poll slot each: nobody sleeps through a waiting
     // reply (a sleep-then-look loop needs at least 500 ms here).
     EXPECT_LT(clock.elapsed(), 10 * 50 / 2);
-    const TPagerImage memory = pager();
+    const kz::TPagerImage memory = pager();
     EXPECT_TRUE(std::equal(block.begin(), block.end(), memory.bytes().begin() + 128));
 }
 
 TEST_F(ProgrammerLinkTest, WriteAndReadBackAgainstThePager) {
     startCradle();
     openCradlePort();
-    TPagerImage image = kz::sim::defaultCradleMemory();
+    kz::TPagerImage image = kz::sim::defaultCradleMemory();
     for (int i = 0; i < 32; ++i)
         image.setByte(64 + i, static_cast<std::uint8_t>(i));
     EXPECT_TRUE(operations.link().write(image.bytes(), 64, 32));
@@ -84,7 +84,7 @@ TEST_F(ProgrammerLinkTest, FailedRequests) {
     block.fill(0x77);
     EXPECT_FALSE(operations.link().read(kPagerUnit, 16, 16, block.data()));
     EXPECT_EQ(block[0], 0x77); // nothing copied from a reply with a wrong sum
-    const TPagerImage image = kz::sim::defaultCradleMemory();
+    const kz::TPagerImage image = kz::sim::defaultCradleMemory();
     EXPECT_FALSE(operations.link().write(image.bytes(), 32, 32));
     EXPECT_TRUE(port.isOpen());
 }

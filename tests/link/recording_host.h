@@ -11,7 +11,7 @@
 // A main window stand-in that records what the pager operations do to it.
 class RecordingHost final : public kz::PagerHost {
 public:
-    TPagerImage image;
+    kz::TPagerImage image;
     QString directory;
     QStringList events;   // every call, in order, as "name:value"
     QStringList statuses; // status lines, in order
@@ -34,7 +34,7 @@ public:
     // Runs after each status line is recorded (to act in the middle of an operation).
     std::function<void(const QString&)> onStatus;
 
-    TPagerImage& workingImage() override { return image; }
+    kz::TPagerImage& workingImage() override { return image; }
     QString startupDirectory() const override { return directory; }
     void setStatusLine(const QString& text) override {
         statuses << text;

@@ -15,7 +15,7 @@ TEST(Tq615Sim, ServesThePortItPrints) {
     const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
     ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
 
-    TCommPort port;
+    kz::TCommPort port;
     port.openWithSettings(9600, path, 1);
     port.write(kz::frames::readRequest(kz::frames::kPagerUnit, 416, 16));
     QByteArray reply;

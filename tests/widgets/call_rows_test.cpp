@@ -64,7 +64,7 @@ TEST_F(CallRows, UncheckingAndCheckingACall) {
     EXPECT_TRUE(find<QCheckBox>("chkF1SC2")->isEnabled());
     EXPECT_TRUE(messages_.texts().isEmpty()) << "its tones pass their exit checks";
 
-    const TPagerImage before = image();
+    const kz::TPagerImage before = image();
     find<QCheckBox>("chkF1Call2")->click();
     EXPECT_EQ(image().byte(f1CallEnable), 0x01);
     for (const char* name : {"edtF1T12", "edtF1T22", "edtF1Patten2", "edtF1ATime2"})
@@ -73,7 +73,7 @@ TEST_F(CallRows, UncheckingAndCheckingACall) {
         EXPECT_FALSE(find<QCheckBox>(name)->isEnabled()) << name;
     EXPECT_FALSE(find<QComboBox>("cboF1TType2")->isEnabled());
     EXPECT_FALSE(find<QFrame>("panF1Call2")->isEnabled());
-    TPagerImage expected = before;
+    kz::TPagerImage expected = before;
     expected.setByte(f1CallEnable, 0x01);
     EXPECT_EQ(image(), expected) << "tones, pattern, type, priority and alert time untouched";
 }

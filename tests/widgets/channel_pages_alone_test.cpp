@@ -65,7 +65,7 @@ protected:
     }
 
     MessageRecorder messages_;
-    TPagerImage image_ = builtinWorkingImage();
+    kz::TPagerImage image_ = builtinWorkingImage();
     ScriptedContext context_;
     QWidget window_;
     QLineEdit* sink_ = nullptr;

@@ -41,7 +41,7 @@ protected:
         edtNull_->setFocus();
     }
 
-    TPagerImage& image() { return form_->image(); }
+    kz::TPagerImage& image() { return form_->image(); }
     void load() { form_->loadImageIntoEditor(); }
 
     template <typename T> T* find(const QString& name) {

@@ -85,7 +85,7 @@ TEST_F(FileMenuTest, FirstShowLoadsDefaultTblAndRunsTheLoadingPass) {
 
 TEST_F(FileMenuTest, WithoutDefaultTblTheStampedBuiltInImageStays) {
     makeForm();
-    const TPagerImage before = form->image();
+    const kz::TPagerImage before = form->image();
     form->show();
     EXPECT_EQ(form->image(), before);
     EXPECT_EQ(form->image().text(498, 12), "KZ904V108107");
@@ -94,7 +94,7 @@ TEST_F(FileMenuTest, WithoutDefaultTblTheStampedBuiltInImageStays) {
 TEST_F(FileMenuTest, UnreadableDefaultTblIsToldOnceAtStartUpAndTheBuiltInImageStays) {
     QDir(startup.path()).mkdir("default.tbl"); // there, but no table file can be read from it
     makeForm();
-    const TPagerImage before = form->image();
+    const kz::TPagerImage before = form->image();
     form->show();
     EXPECT_EQ(form->image(), before);
     EXPECT_EQ(recorder.texts(),

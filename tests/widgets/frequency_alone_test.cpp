@@ -34,7 +34,7 @@ public:
     }
 };
 
-std::array<std::uint8_t, 7> digitsAt(const TPagerImage& image, int offset) {
+std::array<std::uint8_t, 7> digitsAt(const kz::TPagerImage& image, int offset) {
     std::array<std::uint8_t, 7> d{};
     for (int i = 0; i < 7; ++i)
         d[i] = image.byte(offset + i);
@@ -86,7 +86,7 @@ protected:
     }
 
     MessageRecorder messages_;
-    TPagerImage image_ = builtinWorkingImage();
+    kz::TPagerImage image_ = builtinWorkingImage();
     kz::EditorState state_;
     CountingContext context_;
     QWidget window_;
@@ -145,7 +145,7 @@ TEST_F(FrequencyAlone, RefusalsKeepTheImageAndGiveTheFocusBack) {
         {"1520050", "F1 Channel Spacing Error!"},
     };
     chooseStep("cboCSpaceF1", 2);
-    const TPagerImage before = image_;
+    const kz::TPagerImage before = image_;
     context_.accepted = 0;
     for (const auto& c : cases) {
         messages_.clear();
@@ -184,7 +184,7 @@ TEST_F(FrequencyAlone, KeyFilterRefusesNonDigitsWithTheStopBox) {
 }
 
 TEST_F(FrequencyAlone, PastedTextThatIsNoNumberIsRefusedAsTooLow) {
-    const TPagerImage before = image_;
+    const kz::TPagerImage before = image_;
     field("edtF1Freq")->setFocus();
     field("edtF1Freq")->insert(QStringLiteral("15.2"));
     sink_->setFocus();

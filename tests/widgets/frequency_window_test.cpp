@@ -11,7 +11,7 @@ namespace {
 
 using FrequencyWindow = ChannelPagesTest;
 
-std::vector<int> bytesAt(const TPagerImage& image, int offset, int count) {
+std::vector<int> bytesAt(const kz::TPagerImage& image, int offset, int count) {
     std::vector<int> bytes;
     for (int i = 0; i < count; ++i)
         bytes.push_back(image.byte(offset + i));
@@ -23,7 +23,7 @@ TEST_F(FrequencyWindow, FreshStartShowsTheBuiltInFrequenciesAndWords) {
     MessageRecorder fresh;
     TForm1 window(testStartOptions(dir_.path()));
     EXPECT_TRUE(fresh.messages().empty());
-    const TPagerImage& image = window.image();
+    const kz::TPagerImage& image = window.image();
     struct Shown {
         const char* control;
         const char* text;

@@ -88,7 +88,7 @@ TEST_F(OneChannel, FirmwareFiveLoadsAsSingleChannel) {
 TEST_F(OneChannel, FreshStartLeavesTheSettingBytesOfTheBuiltInImageNormalised) {
     // A fresh window, as the program starts: nothing loaded but the built-in image.
     TForm1 fresh(testStartOptions(dir_.path()));
-    const TPagerImage& shown = fresh.image();
+    const kz::TPagerImage& shown = fresh.image();
     const std::uint8_t timers[] = {0x05, 0x4D, 0x04, 0x4D, 0x03, 0x44, 0x00, 0x48};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(shown.byte(PagerField::tonalityTimers + i), timers[i]) << "timer byte " << i;

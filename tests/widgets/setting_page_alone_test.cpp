@@ -101,7 +101,7 @@ protected:
     std::uint8_t byte(int offset) const { return image_.byte(offset); }
 
     MessageRecorder messages_;
-    TPagerImage image_ = builtinWorkingImage();
+    kz::TPagerImage image_ = builtinWorkingImage();
     kz::EditorState state_;
     QWidget window_;
     QLineEdit* sink_ = nullptr;

@@ -53,7 +53,7 @@ TEST_F(ToneFields, CommitOfTone2RewritesTheCodeTheBuiltInImageGotWrong) {
 }
 
 TEST_F(ToneFields, EnteringAndLeavingWithoutTypingChangesNothing) {
-    const TPagerImage before = image();
+    const kz::TPagerImage before = image();
     QLineEdit* f = field("edtF1T20");
     f->setFocus();
     EXPECT_EQ(f->text(), "") << "a tone field is emptied on entry";
@@ -103,7 +103,7 @@ TEST_F(ToneFields, PartnersExactToneIsRefusedInEverySystem) {
         clickSystem(system);
         messages_.clear();
         const QString partner = field("edtF1T20")->text();
-        const TPagerImage before = image();
+        const kz::TPagerImage before = image();
         type("edtF1T10", partner);
         EXPECT_EQ(messages_.texts(), QStringList{kz::sameCallMessage(15)}) << system;
         EXPECT_EQ(image(), before) << system;
@@ -144,7 +144,7 @@ TEST_F(ToneFields, KeyFilterTakesOneDecimalNumber) {
 }
 
 TEST_F(ToneFields, OutOfRangeKeepsTheImageAndPutsTheFocusBack) {
-    const TPagerImage before = image();
+    const kz::TPagerImage before = image();
     type("edtF1T10", "288.4");
     ASSERT_EQ(messages_.texts(), QStringList{"Please insert a number between 288.5 to 2468.2"});
     EXPECT_EQ(image(), before);
@@ -168,7 +168,7 @@ TEST_F(ToneFields, RefusedFieldGetsItsFocusBackWhicheverComesFirstFocusOrActivat
     for (const bool activationFirst : {true, false}) {
         SCOPED_TRACE(activationFirst ? "window active again first" : "focus given back first");
         messages_.clear();
-        const TPagerImage before = image();
+        const kz::TPagerImage before = image();
         QLineEdit* refused = field("edtF1T10");
         QLineEdit* next = field("edtF1T20");
         const QString nextShown = next->text();

@@ -42,7 +42,7 @@ TEST_F(TonePickers, PickedToneIsStoredWithItsCodeInTheMarkedRow) {
 
 TEST_F(TonePickers, PickedToneGoesThroughTheSameCallCheck) {
     // the cell that holds the tone of CALL #1 Tone 2
-    const TPagerImage before = image();
+    const kz::TPagerImage before = image();
     const QString partner = field("edtF1T20")->text();
     auto* form2 = &form_->editor().standardToneTable();
     const auto cell = form2->grid()->findItems(partner, Qt::MatchExactly);
@@ -72,7 +72,7 @@ TEST_F(TonePickers, EveryWayOfLeavingShowsTheStoredToneOfTheEmptiedField) {
          }},
     };
     for (const Case& c : cases) {
-        const TPagerImage before = image();
+        const kz::TPagerImage before = image();
         // the double click enters the field first, which empties it
         EXPECT_EQ(
             openedPicker([&] { QTest::mouseDClick(field("edtF1T10"), Qt::LeftButton); }, c.leave),
@@ -104,7 +104,7 @@ TEST_F(TonePickers, OnAPageThatIsNoChannelPageThePickOnlyClearsTheMarkers) {
     leave();
     ASSERT_EQ(editor_->tones().markers().row(ToneKind::Tone1), 0);
     showPage(2); // Setting
-    const TPagerImage before = image();
+    const kz::TPagerImage before = image();
     EXPECT_EQ(
         openedPicker([&] { QTest::keyClick(edtNull_, Qt::Key_F9); },
                      [](QWidget* picker) { picker->findChild<QPushButton*>("btnEnter")->click(); }),

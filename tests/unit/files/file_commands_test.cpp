@@ -26,8 +26,8 @@ using kz::MessageButton;
 // Records what the commands do to the window and answers the file dialogs from a script.
 class RecordingHost final : public kz::FileCommandHost {
 public:
-    TPagerImage image = [] {
-        TPagerImage i = builtinWorkingImage();
+    kz::TPagerImage image = [] {
+        kz::TPagerImage i = builtinWorkingImage();
         kz::stampIdentity(i);
         return i;
     }();
@@ -42,7 +42,7 @@ public:
     std::deque<std::optional<QString>> openAnswers, saveAnswers;
     std::vector<kz::FileDialogSetup> dialogs;
 
-    TPagerImage& workingImage() override { return image; }
+    kz::TPagerImage& workingImage() override { return image; }
     void runLoadingPass() override { ++loadingPasses; }
     QString caption() const override { return windowCaption; }
     void setCaption(const QString& caption) override { windowCaption = caption; }
@@ -126,7 +126,7 @@ TEST_F(FileCommandsTest, SavedFileReopensWithSumAndVersionStamp) {
 
     const QByteArray bytes = read(path);
     ASSERT_EQ(bytes.size(), 512);
-    TPagerImage saved;
+    kz::TPagerImage saved;
     kz::copyTableBytes(bytes, saved);
     EXPECT_TRUE(saved.imageSumMatches());
     EXPECT_EQ(saved.storedImageSum(), 0x8638);
@@ -136,7 +136,7 @@ TEST_F(FileCommandsTest, SavedFileReopensWithSumAndVersionStamp) {
     EXPECT_EQ(host.windowCaption, "KZ904 V1.0.8  [" + path + "]");
 
     // reopening gives the same 512 bytes
-    host.image = TPagerImage();
+    host.image = kz::TPagerImage();
     host.openAnswers.push_back(path);
     commands.Open1Click();
     EXPECT_EQ(host.image, saved);
@@ -188,7 +188,7 @@ TEST_F(FileCommandsTest, OpenDoesNotMoveTheSaveTarget) {
 }
 
 TEST_F(FileCommandsTest, OpenOfAShortFileReplacesOnlyItsBytes) {
-    const TPagerImage before = host.image;
+    const kz::TPagerImage before = host.image;
     const QString path = elsewhere.filePath("short.tbl");
     write(path, QByteArray(100, char(0x09)));
     host.openAnswers.push_back(path);
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FirmwareCase{{5, 2, 1}, "FirmVer. 5.2.1", kz::TimingUnit::FiftyMs}));
 
 TEST_F(FileCommandsTest, FailingOpenShowsFileErrorAndLeavesTheImage) {
-    const TPagerImage before = host.image;
+    const kz::TPagerImage before = host.image;
     host.openAnswers.push_back(elsewhere.filePath("gone.tbl"));
     commands.Open1Click();
     ASSERT_EQ(recorder.messages().size(), 1u);
@@ -267,7 +267,7 @@ TEST_F(FileCommandsTest, FailingSaveAsReportsAndChangesNothing) {
 
 TEST_F(FileCommandsTest, RestoreAsksFirstAndNoChangesNothing) {
     host.image.setByte(300, 0);
-    const TPagerImage before = host.image;
+    const kz::TPagerImage before = host.image;
     recorder.answer({MessageButton::No});
     commands.Recallfaxtorysetup1Click();
     ASSERT_EQ(recorder.messages().size(), 1u);
@@ -295,7 +295,7 @@ TEST_P(RestoreTest, WorkingImageBecomesTheAdjustedFactoryImage) {
     host.firmwareLabelShown = true;
     commands.Recallfaxtorysetup1Click();
 
-    const TPagerImage& image = host.image;
+    const kz::TPagerImage& image = host.image;
     EXPECT_EQ(image.byte(11), c.mark);
     EXPECT_EQ(image.byte(397), c.mark);
     for (int i = 0; i < 4; ++i)
@@ -336,7 +336,7 @@ TEST_F(FileCommandsTest, RestoreAfterAFileCaptionGoesBackToDefaultTbl) {
 
 TEST_F(FileCommandsTest, StartupLoadOfDefaultTbl) {
     // without the file nothing happens
-    const TPagerImage before = host.image;
+    const kz::TPagerImage before = host.image;
     commands.loadDefaultTable();
     EXPECT_EQ(host.image, before);
     EXPECT_EQ(host.loadingPasses, 0);
@@ -369,7 +369,7 @@ TEST_F(FileCommandsTest, UnreadableDefaultTblIsReportedAndTheImageStays) {
         QFile::remove(defaultTbl());
         c.make(defaultTbl());
         recorder.clear();
-        const TPagerImage before = host.image;
+        const kz::TPagerImage before = host.image;
 
         commands.loadDefaultTable();
 

@@ -21,14 +21,14 @@ QByteArray fileBytes(const QString& path) {
     return file.readAll();
 }
 
-QByteArray imageBytes(const TPagerImage& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), TPagerImage::kSize);
+QByteArray imageBytes(const kz::TPagerImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), kz::TPagerImage::kSize);
 }
 
 TEST(TableFile, WriteThenReadGivesTheSame512Bytes) {
     QTemporaryDir dir;
     const QString path = dir.filePath("pager.tbl");
-    TPagerImage image = builtinWorkingImage();
+    kz::TPagerImage image = builtinWorkingImage();
     image.setByte(100, 0x5A);
 
     QString error;
@@ -37,7 +37,7 @@ TEST(TableFile, WriteThenReadGivesTheSame512Bytes) {
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, imageBytes(image));
 
-    TPagerImage back;
+    kz::TPagerImage back;
     kz::copyTableBytes(*read, back);
     EXPECT_EQ(back, image);
 }
@@ -49,7 +49,7 @@ TEST(TableFile, BackupSequenceOverThreeSaves) {
     const QString backup = backups.filePath("site.BAK");
     EXPECT_EQ(kz::backupPathFor(path, backups.path()), backup);
 
-    TPagerImage v1, v2, v3;
+    kz::TPagerImage v1, v2, v3;
     v1.setByte(0, 1);
     v2.setByte(0, 2);
     v3.setByte(0, 3);
@@ -69,12 +69,12 @@ TEST(TableFile, FailedWriteKeepsThePreviousFileAndSaysWhy) {
     const QString folder = dir.filePath("locked");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString path = folder + "/pager.tbl";
-    TPagerImage old;
+    kz::TPagerImage old;
     old.setByte(0, 0x11);
     ASSERT_TRUE(kz::writeTableFile(path, old, dir.path()));
 
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    TPagerImage fresh;
+    kz::TPagerImage fresh;
     fresh.setByte(0, 0x22);
     QString error;
     const bool written = kz::writeTableFile(path, fresh, dir.path(), &error);
@@ -88,18 +88,18 @@ TEST(TableFile, FailedWriteKeepsThePreviousFileAndSaysWhy) {
 }
 
 TEST(TableFile, ShortAndLongFilesContributeWhatTheyHold) {
-    TPagerImage image = builtinWorkingImage();
-    const TPagerImage before = image;
+    kz::TPagerImage image = builtinWorkingImage();
+    const kz::TPagerImage before = image;
 
     kz::copyTableBytes(QByteArray(100, char(0x07)), image);
-    for (int i = 0; i < TPagerImage::kSize; ++i)
+    for (int i = 0; i < kz::TPagerImage::kSize; ++i)
         ASSERT_EQ(image.byte(i), i < 100 ? 0x07 : before.byte(i)) << "byte " << i;
 
     // a damaged-read dump: 512 bytes read from the pager, then 512 zero bytes
     QByteArray dump(512, char(0x33));
     dump.append(QByteArray(512, char(0)));
     kz::copyTableBytes(dump, image);
-    for (int i = 0; i < TPagerImage::kSize; ++i)
+    for (int i = 0; i < kz::TPagerImage::kSize; ++i)
         ASSERT_EQ(image.byte(i), 0x33);
 
     kz::copyTableBytes(QByteArray(), image);
@@ -140,7 +140,8 @@ TEST(TableFile, WriteIntoAFolderThatCannotExistFailsAndCreatesNothing) {
     plain.close();
 
     QString error;
-    EXPECT_FALSE(kz::writeTableFile(notAFolder + "/pager.tbl", TPagerImage(), dir.path(), &error));
+    EXPECT_FALSE(
+        kz::writeTableFile(notAFolder + "/pager.tbl", kz::TPagerImage(), dir.path(), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
 }
@@ -157,7 +158,7 @@ TEST(TableFile, SavingThroughALinkBacksUpTheOldContentAndKeepsTheLink) {
     QTemporaryDir shared;
     const QString real = shared.filePath("site.tbl");
     const QString link = dir.filePath("site.tbl");
-    TPagerImage v1, v2;
+    kz::TPagerImage v1, v2;
     v1.setByte(0, 1);
     v2.setByte(0, 2);
     ASSERT_TRUE(kz::writeTableFile(real, v1, shared.path()));
@@ -188,7 +189,7 @@ TEST_P(TableFileOnAFullDisk, FailedSaveKeepsTheFileAndItsBackup) {
         GTEST_SKIP() << qPrintable(disk.unavailable());
     const QString path = disk.filePath("site.tbl");
     const QString backup = disk.filePath("site.BAK");
-    TPagerImage older, old, fresh;
+    kz::TPagerImage older, old, fresh;
     older.setByte(0, 1);
     old.setByte(0, 2);
     fresh.setByte(0, 3);

@@ -45,12 +45,12 @@ TEST(PortList, HoldsAtMost256Ports) {
 }
 
 TEST(PortList, SystemLocationOfPortNames) {
-    EXPECT_EQ(TCommPort::systemLocation("/dev/pts/7"), "/dev/pts/7");
-    EXPECT_EQ(TCommPort::systemLocation("ttyUSB0"), "ttyUSB0");
+    EXPECT_EQ(kz::TCommPort::systemLocation("/dev/pts/7"), "/dev/pts/7");
+    EXPECT_EQ(kz::TCommPort::systemLocation("ttyUSB0"), "ttyUSB0");
 #ifndef Q_OS_WIN
-    EXPECT_EQ(TCommPort::systemLocation("COM1"), "/dev/ttyS0");
-    EXPECT_EQ(TCommPort::systemLocation("COM16"), "/dev/ttyS15");
+    EXPECT_EQ(kz::TCommPort::systemLocation("COM1"), "/dev/ttyS0");
+    EXPECT_EQ(kz::TCommPort::systemLocation("COM16"), "/dev/ttyS15");
 #else
-    EXPECT_EQ(TCommPort::systemLocation("COM12"), "COM12");
+    EXPECT_EQ(kz::TCommPort::systemLocation("COM12"), "COM12");
 #endif
 }

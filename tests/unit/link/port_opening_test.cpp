@@ -12,13 +12,13 @@ TEST(PortOpening, MessagesByErrorCode) {
         bool remedy;
     };
     const Case cases[] = {
-        {ECommError::OpenFailed, false, "Error opening comm port. Port already in use?", false},
-        {ECommError::OpenFailed, true, "Error opening comm port. Port already in use?", true},
-        {ECommError::SetSettingsFailed, false, "Error opening comm port.", false},
-        {ECommError::PurgeFailed, false, "Error opening comm port.", false},
+        {kz::ECommError::OpenFailed, false, "Error opening comm port. Port already in use?", false},
+        {kz::ECommError::OpenFailed, true, "Error opening comm port. Port already in use?", true},
+        {kz::ECommError::SetSettingsFailed, false, "Error opening comm port.", false},
+        {kz::ECommError::PurgeFailed, false, "Error opening comm port.", false},
     };
     for (const Case& c : cases) {
-        const ECommError error(c.code, EACCES, "Permission denied", c.denied);
+        const kz::ECommError error(c.code, EACCES, "Permission denied", c.denied);
         const kz::Message message = kz::portOpenFailureMessage(error);
         EXPECT_EQ(message.text, c.text);
         EXPECT_EQ(message.title, "KZ904 V1.0.8");

@@ -7,7 +7,7 @@ namespace {
 using namespace PagerField;
 
 TEST(BuiltinImages, BodySumIs0x8638AndNoValidSumIsStored) {
-    for (const TPagerImage& image : {builtinWorkingImage(), builtinFactoryImage()}) {
+    for (const kz::TPagerImage& image : {builtinWorkingImage(), builtinFactoryImage()}) {
         EXPECT_EQ(image.computeImageSum(), 0x8638);
         EXPECT_EQ(image.byte(imageSum), 0xFF);
         EXPECT_EQ(image.byte(imageSum + 1), 0xFF);
@@ -16,8 +16,8 @@ TEST(BuiltinImages, BodySumIs0x8638AndNoValidSumIsStored) {
 }
 
 TEST(BuiltinImages, FactoryDiffersOnlyInTheIdentityBlock) {
-    const TPagerImage working = builtinWorkingImage();
-    const TPagerImage factory = builtinFactoryImage();
+    const kz::TPagerImage working = builtinWorkingImage();
+    const kz::TPagerImage factory = builtinFactoryImage();
     for (int i = 0; i < 498; ++i)
         ASSERT_EQ(working.byte(i), factory.byte(i)) << "byte " << i;
     EXPECT_EQ(working.text(identity, 12), "TQ615ProV229");
@@ -35,7 +35,7 @@ struct Expected {
 
 // Spot checks of the default column, one or more per region, against hand-computed bytes.
 TEST(BuiltinImages, DefaultColumn) {
-    const TPagerImage image = builtinWorkingImage();
+    const kz::TPagerImage image = builtinWorkingImage();
     const std::vector<Expected> table = {
         {0, std::vector<int>(11, 0xFF)},
         {11, {255, 0, 0, 0, 0}},
@@ -73,7 +73,7 @@ TEST(BuiltinImages, DefaultColumn) {
 }
 
 TEST(BuiltinImages, EveryCallOfBothChannelsHasTheDefaultTonesAndPattern) {
-    const TPagerImage image = builtinWorkingImage();
+    const kz::TPagerImage image = builtinWorkingImage();
     for (int channel = 0; channel < 2; ++channel) {
         const int base = channel * channelCallBlockStep;
         for (int call = 0; call < 8; ++call) {

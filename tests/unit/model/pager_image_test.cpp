@@ -12,11 +12,11 @@
 namespace {
 
 TEST(PagerFieldMap, FieldsTileTheWholeImageWithoutOverlap) {
-    std::array<int, TPagerImage::kSize> owners{};
+    std::array<int, kz::TPagerImage::kSize> owners{};
     for (const auto& field : kPagerFields) {
         ASSERT_GT(field.width, 0) << field.name;
         for (int i = field.offset; i < field.offset + field.width; ++i) {
-            ASSERT_LT(i, TPagerImage::kSize) << field.name;
+            ASSERT_LT(i, kz::TPagerImage::kSize) << field.name;
             EXPECT_EQ(owners[static_cast<std::size_t>(i)], 0) << field.name << " overlaps at " << i;
             ++owners[static_cast<std::size_t>(i)];
         }
@@ -38,7 +38,7 @@ TEST(PagerFieldMap, WholeBlocksTheProgrammerReadsLieWhereThePagerKeepsThem) {
     }
     // The serial sum closes the serial block; the tool version closes the image.
     EXPECT_EQ(serialSum + serialSumWidth, serialBlock + serialBlockSize);
-    EXPECT_EQ(toolVersion + toolVersionWidth, TPagerImage::kSize);
+    EXPECT_EQ(toolVersion + toolVersionWidth, kz::TPagerImage::kSize);
 }
 
 TEST(PagerFieldMap, ChannelBlocksFollowTheirSteps) {
@@ -63,7 +63,7 @@ TEST(PagerFieldMap, ChannelBlocksFollowTheirSteps) {
 }
 
 TEST(PagerImage, BigEndianWordsAndBytes) {
-    TPagerImage image;
+    kz::TPagerImage image;
     image.setWord16(100, 0x1234);
     EXPECT_EQ(image.byte(100), 0x12);
     EXPECT_EQ(image.byte(101), 0x34);
@@ -80,7 +80,7 @@ TEST(PagerImage, BigEndianWordsAndBytes) {
 }
 
 TEST(PagerImage, BitFieldAccessors) {
-    TPagerImage image;
+    kz::TPagerImage image;
     image.setByte(PagerField::f1CallSwitchA, 0b1010'0101);
     image.setBits(PagerField::f1CallSwitchA, 3, 1, 1);
     EXPECT_EQ(image.byte(PagerField::f1CallSwitchA), 0b1010'1101) << "only bit 3 changes";
@@ -96,7 +96,7 @@ TEST(PagerImage, BitFieldAccessors) {
 }
 
 TEST(PagerImage, ImageSumCoversBytes16To495Only) {
-    TPagerImage image; // all 255
+    kz::TPagerImage image; // all 255
     EXPECT_EQ(image.computeImageSum(), 0xDE20) << "480 bytes of 255";
 
     // bytes outside the body do not count
@@ -119,16 +119,16 @@ TEST(PagerImage, ImageSumCoversBytes16To495Only) {
 }
 
 TEST(PagerImage, ImageSumWrapsModulo65536) {
-    TPagerImage::Bytes bytes{};
+    kz::TPagerImage::Bytes bytes{};
     bytes.fill(0);
     // 300 x 255 = 76500 = 0x12AD4 -> 0x2AD4
     for (int i = 16; i < 316; ++i)
         bytes[static_cast<std::size_t>(i)] = 255;
-    EXPECT_EQ(TPagerImage::imageSumOf(bytes), 0x2AD4);
+    EXPECT_EQ(kz::TPagerImage::imageSumOf(bytes), 0x2AD4);
 }
 
 TEST(PagerImage, SerialSum) {
-    TPagerImage image;
+    kz::TPagerImage image;
     EXPECT_TRUE(image.hasNoSerialNumber());
 
     image.setText(PagerField::serialNumber, "ABCDEFGHIJKLMN");
@@ -141,13 +141,13 @@ TEST(PagerImage, SerialSum) {
     EXPECT_TRUE(image.serialSumMatches());
 
     // A serial block that is all 255 but for its sum is a serial number (a broken one).
-    TPagerImage other;
+    kz::TPagerImage other;
     other.setByte(431, 0);
     EXPECT_FALSE(other.hasNoSerialNumber());
 }
 
 TEST(PagerImage, VersionStampAndFirmwareValue) {
-    TPagerImage image;
+    kz::TPagerImage image;
     image.stampVersion(1, 0, 8);
     EXPECT_EQ(image.byte(510), 0x01);
     EXPECT_EQ(image.byte(511), 0x08);
@@ -165,7 +165,7 @@ TEST(PagerImage, VersionStampAndFirmwareValue) {
 }
 
 TEST(PagerImage, ReplaceCopiesOnlyTheGivenBytes) {
-    TPagerImage image;
+    kz::TPagerImage image;
     std::array<std::uint8_t, 100> head{};
     head.fill(7);
     image.replace(head);
@@ -187,64 +187,69 @@ TEST(PagerImage, AccessorsRefuseEverythingOutsideTheImage) {
     const std::array<std::uint8_t, 16> sixteen{};
     struct Case {
         const char* access;
-        std::function<void(TPagerImage&)> run;
+        std::function<void(kz::TPagerImage&)> run;
         const char* refusal; // part of the exception's text, or nullptr when the access is valid
     };
     const std::vector<Case> cases = {
-        {"byte(511)", [](TPagerImage& i) { (void)i.byte(511); }, nullptr},
-        {"byte(512)", [](TPagerImage& i) { (void)i.byte(512); }, "byte: offset 512, length 1"},
-        {"byte(-1)", [](TPagerImage& i) { (void)i.byte(-1); }, "byte: offset -1"},
-        {"setByte(511)", [](TPagerImage& i) { i.setByte(511, 0); }, nullptr},
-        {"setByte(512)", [](TPagerImage& i) { i.setByte(512, 0); }, "setByte: offset 512"},
-        {"setByte(-1)", [](TPagerImage& i) { i.setByte(-1, 0); }, "setByte: offset -1"},
-        {"word16(510)", [](TPagerImage& i) { (void)i.word16(510); }, nullptr},
-        {"word16(511)", [](TPagerImage& i) { (void)i.word16(511); },
+        {"byte(511)", [](kz::TPagerImage& i) { (void)i.byte(511); }, nullptr},
+        {"byte(512)", [](kz::TPagerImage& i) { (void)i.byte(512); }, "byte: offset 512, length 1"},
+        {"byte(-1)", [](kz::TPagerImage& i) { (void)i.byte(-1); }, "byte: offset -1"},
+        {"setByte(511)", [](kz::TPagerImage& i) { i.setByte(511, 0); }, nullptr},
+        {"setByte(512)", [](kz::TPagerImage& i) { i.setByte(512, 0); }, "setByte: offset 512"},
+        {"setByte(-1)", [](kz::TPagerImage& i) { i.setByte(-1, 0); }, "setByte: offset -1"},
+        {"word16(510)", [](kz::TPagerImage& i) { (void)i.word16(510); }, nullptr},
+        {"word16(511)", [](kz::TPagerImage& i) { (void)i.word16(511); },
          "word16: offset 511, length 2"},
-        {"setWord16(511)", [](TPagerImage& i) { i.setWord16(511, 0); }, "setWord16: offset 511"},
-        {"word16(-1)", [](TPagerImage& i) { (void)i.word16(-1); }, "word16: offset -1"},
-        {"word32(508)", [](TPagerImage& i) { (void)i.word32(508); }, nullptr},
-        {"word32(509)", [](TPagerImage& i) { (void)i.word32(509); },
+        {"setWord16(511)", [](kz::TPagerImage& i) { i.setWord16(511, 0); },
+         "setWord16: offset 511"},
+        {"word16(-1)", [](kz::TPagerImage& i) { (void)i.word16(-1); }, "word16: offset -1"},
+        {"word32(508)", [](kz::TPagerImage& i) { (void)i.word32(508); }, nullptr},
+        {"word32(509)", [](kz::TPagerImage& i) { (void)i.word32(509); },
          "word32: offset 509, length 4"},
-        {"setWord32(509)", [](TPagerImage& i) { i.setWord32(509, 0); }, "setWord32: offset 509"},
-        {"block(0, 512)", [](TPagerImage& i) { (void)i.block(0, 512); }, nullptr},
-        {"block(512, 0)", [](TPagerImage& i) { (void)i.block(512, 0); }, nullptr},
-        {"block(500, 13)", [](TPagerImage& i) { (void)i.block(500, 13); }, "block: offset 500"},
-        {"block(-1, 1)", [](TPagerImage& i) { (void)i.block(-1, 1); }, "block: offset -1"},
-        {"block(0, -1)", [](TPagerImage& i) { (void)i.block(0, -1); }, "length -1"},
-        {"replace 16 at 496", [&](TPagerImage& i) { i.replace(sixteen, 496); }, nullptr},
-        {"replace 16 at 497", [&](TPagerImage& i) { i.replace(sixteen, 497); },
+        {"setWord32(509)", [](kz::TPagerImage& i) { i.setWord32(509, 0); },
+         "setWord32: offset 509"},
+        {"block(0, 512)", [](kz::TPagerImage& i) { (void)i.block(0, 512); }, nullptr},
+        {"block(512, 0)", [](kz::TPagerImage& i) { (void)i.block(512, 0); }, nullptr},
+        {"block(500, 13)", [](kz::TPagerImage& i) { (void)i.block(500, 13); }, "block: offset 500"},
+        {"block(-1, 1)", [](kz::TPagerImage& i) { (void)i.block(-1, 1); }, "block: offset -1"},
+        {"block(0, -1)", [](kz::TPagerImage& i) { (void)i.block(0, -1); }, "length -1"},
+        {"replace 16 at 496", [&](kz::TPagerImage& i) { i.replace(sixteen, 496); }, nullptr},
+        {"replace 16 at 497", [&](kz::TPagerImage& i) { i.replace(sixteen, 497); },
          "replace: offset 497, length 16"},
-        {"replace nothing at 512", [](TPagerImage& i) { i.replace({}, 512); }, nullptr},
-        {"replace nothing at 513", [](TPagerImage& i) { i.replace({}, 513); },
+        {"replace nothing at 512", [](kz::TPagerImage& i) { i.replace({}, 512); }, nullptr},
+        {"replace nothing at 513", [](kz::TPagerImage& i) { i.replace({}, 513); },
          "replace: offset 513"},
-        {"replace 16 at -1", [&](TPagerImage& i) { i.replace(sixteen, -1); }, "replace: offset -1"},
-        {"text(500, 12)", [](TPagerImage& i) { (void)i.text(500, 12); }, nullptr},
-        {"text(501, 12)", [](TPagerImage& i) { (void)i.text(501, 12); }, "text: offset 501"},
-        {"text(0, -1)", [](TPagerImage& i) { (void)i.text(0, -1); }, "length -1"},
-        {"setText(500, 12 chars)", [](TPagerImage& i) { i.setText(500, "ABCDEFGHIJKL"); }, nullptr},
-        {"setText(501, 12 chars)", [](TPagerImage& i) { i.setText(501, "ABCDEFGHIJKL"); },
+        {"replace 16 at -1", [&](kz::TPagerImage& i) { i.replace(sixteen, -1); },
+         "replace: offset -1"},
+        {"text(500, 12)", [](kz::TPagerImage& i) { (void)i.text(500, 12); }, nullptr},
+        {"text(501, 12)", [](kz::TPagerImage& i) { (void)i.text(501, 12); }, "text: offset 501"},
+        {"text(0, -1)", [](kz::TPagerImage& i) { (void)i.text(0, -1); }, "length -1"},
+        {"setText(500, 12 chars)", [](kz::TPagerImage& i) { i.setText(500, "ABCDEFGHIJKL"); },
+         nullptr},
+        {"setText(501, 12 chars)", [](kz::TPagerImage& i) { i.setText(501, "ABCDEFGHIJKL"); },
          "setText: offset 501, length 12"},
-        {"getBits(511, 7, 1)", [](TPagerImage& i) { (void)i.getBits(511, 7, 1); }, nullptr},
-        {"getBits(0, 0, 8)", [](TPagerImage& i) { (void)i.getBits(0, 0, 8); }, nullptr},
-        {"getBits(512, 0, 1)", [](TPagerImage& i) { (void)i.getBits(512, 0, 1); },
+        {"getBits(511, 7, 1)", [](kz::TPagerImage& i) { (void)i.getBits(511, 7, 1); }, nullptr},
+        {"getBits(0, 0, 8)", [](kz::TPagerImage& i) { (void)i.getBits(0, 0, 8); }, nullptr},
+        {"getBits(512, 0, 1)", [](kz::TPagerImage& i) { (void)i.getBits(512, 0, 1); },
          "getBits: offset 512"},
-        {"getBits(0, 7, 2)", [](TPagerImage& i) { (void)i.getBits(0, 7, 2); },
+        {"getBits(0, 7, 2)", [](kz::TPagerImage& i) { (void)i.getBits(0, 7, 2); },
          "bits from 7, width 2 at offset 0"},
-        {"getBits(0, -1, 1)", [](TPagerImage& i) { (void)i.getBits(0, -1, 1); }, "bits from -1"},
-        {"getBits(0, 8, 1)", [](TPagerImage& i) { (void)i.getBits(0, 8, 1); }, "bits from 8"},
-        {"getBits(0, 0, 0)", [](TPagerImage& i) { (void)i.getBits(0, 0, 0); }, "width 0"},
-        {"setBits(511, 0, 1, 8)", [](TPagerImage& i) { i.setBits(511, 0, 1, 8); }, nullptr},
-        {"setBits(20, 6, 1, 3)", [](TPagerImage& i) { i.setBits(20, 6, 1, 3); },
+        {"getBits(0, -1, 1)", [](kz::TPagerImage& i) { (void)i.getBits(0, -1, 1); },
+         "bits from -1"},
+        {"getBits(0, 8, 1)", [](kz::TPagerImage& i) { (void)i.getBits(0, 8, 1); }, "bits from 8"},
+        {"getBits(0, 0, 0)", [](kz::TPagerImage& i) { (void)i.getBits(0, 0, 0); }, "width 0"},
+        {"setBits(511, 0, 1, 8)", [](kz::TPagerImage& i) { i.setBits(511, 0, 1, 8); }, nullptr},
+        {"setBits(20, 6, 1, 3)", [](kz::TPagerImage& i) { i.setBits(20, 6, 1, 3); },
          "setBits: bits from 6, width 3 at offset 20"},
-        {"setBits(-1, 0, 1, 1)", [](TPagerImage& i) { i.setBits(-1, 0, 1, 1); },
+        {"setBits(-1, 0, 1, 1)", [](kz::TPagerImage& i) { i.setBits(-1, 0, 1, 1); },
          "setBits: offset -1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.access);
-        TPagerImage image;
-        for (int i = 0; i < TPagerImage::kSize; ++i)
+        kz::TPagerImage image;
+        for (int i = 0; i < kz::TPagerImage::kSize; ++i)
             image.setByte(i, static_cast<std::uint8_t>(i * 5 + 1));
-        const TPagerImage before = image;
+        const kz::TPagerImage before = image;
         if (!c.refusal) {
             EXPECT_NO_THROW(c.run(image));
             continue;

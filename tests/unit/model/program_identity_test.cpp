@@ -12,8 +12,8 @@ TEST(ProgramIdentity, TitleAndIdentityField) {
 }
 
 TEST(ProgramIdentity, StartUpStampOfTheWorkingImage) {
-    TPagerImage image = builtinWorkingImage();
-    const TPagerImage before = image;
+    kz::TPagerImage image = builtinWorkingImage();
+    const kz::TPagerImage before = image;
     kz::stampIdentity(image);
 
     const std::string expected = "KZ904V108107";

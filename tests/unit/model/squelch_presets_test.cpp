@@ -16,13 +16,13 @@ constexpr SquelchTable kA{{{84, 96}, {80, 94}, {78, 93}, {74, 92}, {70, 91}}};
 constexpr SquelchTable kB{{{130, 30}, {160, 60}, {160, 100}, {190, 130}, {190, 165}}};
 constexpr SquelchTable kC{{{85, 38}, {85, 58}, {85, 72}, {90, 80}, {95, 90}}};
 
-TPagerImage filledImage() {
-    TPagerImage::Bytes bytes;
+kz::TPagerImage filledImage() {
+    kz::TPagerImage::Bytes bytes;
     bytes.fill(kUntouched);
-    return TPagerImage(bytes);
+    return kz::TPagerImage(bytes);
 }
 
-SquelchTable wbOf(const TPagerImage& image) {
+SquelchTable wbOf(const kz::TPagerImage& image) {
     SquelchTable t{};
     for (int k = 0; k < 5; ++k)
         t[k] = {image.byte(PagerField::wbSquelchLevels + 2 * k),
@@ -30,7 +30,7 @@ SquelchTable wbOf(const TPagerImage& image) {
     return t;
 }
 
-SquelchTable nbOf(const TPagerImage& image) {
+SquelchTable nbOf(const kz::TPagerImage& image) {
     SquelchTable t{};
     for (int k = 0; k < 4; ++k)
         t[k] = {image.byte(PagerField::nbSquelchLevels + 2 * k),
@@ -69,7 +69,7 @@ TEST(SquelchPresets, TablesByBandAndSerialPrefix) {
         {BandClass::Other, true, kA, 81, kA, 69},
     };
     for (const auto& c : cases) {
-        TPagerImage image = filledImage();
+        kz::TPagerImage image = filledImage();
         applySquelchPresets(image, c.band, c.prefix);
         const auto where = ::testing::Message()
                            << "band " << static_cast<int>(c.band) << " prefix " << c.prefix;
@@ -79,7 +79,7 @@ TEST(SquelchPresets, TablesByBandAndSerialPrefix) {
         EXPECT_EQ(image.byte(PagerField::nbSpeakerOn), c.nbOn) << where;
 
         // Nothing else moves: Speaker OFF, the RSSI values and the level selection stay.
-        for (int offset = 0; offset < TPagerImage::kSize; ++offset) {
+        for (int offset = 0; offset < kz::TPagerImage::kSize; ++offset) {
             const bool preset =
                 (offset >= PagerField::wbSquelchLevels &&
                  offset < PagerField::wbSquelchLevels + PagerField::wbSquelchLevelsWidth) ||
