@@ -32,6 +32,10 @@ bool oneDecimalKeyPasses(const QString& text, QChar key) {
     return decimalsKeyPasses(text, key, 1);
 }
 
+bool twoDecimalKeyPasses(const QString& text, QChar key) {
+    return decimalsKeyPasses(text, key, 2);
+}
+
 bool threeDecimalKeyPasses(const QString& text, QChar key) {
     return decimalsKeyPasses(text, key, 3);
 }

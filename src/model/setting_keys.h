@@ -19,5 +19,7 @@ bool integerKeyPasses(QChar key);
 // as there are decimals.
 bool oneDecimalKeyPasses(const QString& text, QChar key);
 bool threeDecimalKeyPasses(const QString& text, QChar key);
+// Voltages (the System page's thresholds, the squelch levels): two decimals.
+bool twoDecimalKeyPasses(const QString& text, QChar key);
 
 } // namespace kz
