@@ -9,13 +9,13 @@
 #include "setting_page.h"
 #include "squelch_presets.h"
 #include "standard_tone_table.h"
+#include "system_page.h"
 #include "timing_unit_captions.h"
 #include "tone_spacing.h"
 #include "tone_system_selector.h"
 
 #include <QBoxLayout>
 #include <QDialog>
-#include <QFormLayout>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QShortcut>
@@ -31,18 +31,10 @@ QBoxLayout* boxLayoutOf(QWidget* page) {
 }
 
 // The unit captions beside the tone timing fields: rows 0..4 belong beside Tone1 Duration,
-// Tone2 Duration, Tone1 Limit, Tone2 Limit and Noise Limit on the System page, row 5 beside
-// GAP MAX. on the Advance page.
+// Tone2 Duration, Tone1 Limit, Tone2 Limit and Noise Limit on the System page (the page puts them
+// beside its fields), row 5 beside GAP MAX. on the Advance page.
 std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWidget* advance) {
     auto captions = std::make_unique<TimingUnitCaptions>(system);
-    auto* rows = new QFormLayout;
-    const char* fields[] = {"Tone1 Duration", "Tone2 Duration", "Tone1 Limit", "Tone2 Limit",
-                            "Noise Limit"};
-    for (int row = 0; row < 5; ++row)
-        rows->addRow(QString::fromLatin1(fields[row]), captions->holder(row));
-    QBoxLayout* systemLayout = boxLayoutOf(system);
-    systemLayout->addLayout(rows);
-    systemLayout->addStretch();
     captions->holder(5)->setParent(advance);
     boxLayoutOf(advance)->addWidget(captions->holder(5));
     return captions;
@@ -72,6 +64,9 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     settingPage_ = std::make_unique<SettingPage>(image_, state_, pages_.focusSink, pages_.setting,
                                                  settingContext);
     timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
+    SystemPageContext& systemContext = *this;
+    systemPage_ = std::make_unique<SystemPage>(image_, pages_.focusSink, pages_.system,
+                                               *timingUnits_, systemContext);
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
         connect(toneSystem_->button(system), &QRadioButton::clicked, this,
@@ -118,6 +113,12 @@ void ConfigurationEditor::registerLoadingSteps() {
     loadingPass_.add(Pass::PriorityScanPeriod, [this] { settingPage_->showPriorityScanPeriod(); });
     loadingPass_.add(Pass::SquelchControlRecord,
                      [this] { settingPage_->showSquelchControlRecord(); });
+    // The System page.
+    loadingPass_.add(Pass::ToneTiming, [this] { systemPage_->showToneTiming(); });
+    loadingPass_.add(Pass::SystemNumbers, [this] { systemPage_->showSystemNumbers(); });
+    loadingPass_.add(Pass::RemainingVoltages, [this] { systemPage_->showRemainingVoltages(); });
+    loadingPass_.add(Pass::PlainNumbers, [this] { systemPage_->showPlainNumbers(); });
+    loadingPass_.add(Pass::AuxDb, [this] { systemPage_->showAuxDb(); });
 }
 
 void ConfigurationEditor::loadImage() {
@@ -147,8 +148,11 @@ void ConfigurationEditor::f9Pressed() {
 
 void ConfigurationEditor::toneSystemClick(ToneSystem system) {
     image_.setByte(PagerField::toneSystem, byteOfToneSystem(system));
-    // Under the new system every tone field is checked again; the tone timing fields of the
-    // System page that follow the system join here once that page is part of the editor.
+    // Tone2 Duration follows the system (its low byte is kept per system) and is stored again
+    // before any tone is checked under the new system.
+    systemPage_->showTone2DurationOf(system);
+    systemPage_->toneDurationExit(1);
+    // Group Call Duration (50 or 25 by system) belongs to the Advance page.
     channelPages_->tones().recheckAllTones();
 }
 
@@ -158,8 +162,10 @@ void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
 
 void ConfigurationEditor::applySquelchPresets(bool serialPrefix) {
     kz::applySquelchPresets(image_, state_.bandClass, serialPrefix);
-    // The squelch level edits of the Advance page and the Speaker ON fields of the System page
-    // show the new values here once those pages are part of the editor.
+    // The presets change only the Speaker ON thresholds of the System page.
+    systemPage_->showSpeakerOn();
+    // The squelch level edits of the Advance page show the new values here once that page is
+    // part of the editor.
 }
 
 void ConfigurationEditor::frequencyAccepted() {
@@ -182,8 +188,15 @@ void ConfigurationEditor::openResetHelp() {
 }
 
 void ConfigurationEditor::priorityScanCountChanged() {
-    // The System page's Priority Scan F1 field shows the new count; it joins here once that
-    // page is part of the editor.
+    systemPage_->showPriorityScanF1();
+}
+
+void ConfigurationEditor::priorityScanValuesChanged() {
+    settingPage_->showPriorityScanPeriod();
+}
+
+void ConfigurationEditor::showSquelchLevel(VoltageGroup /*group*/, int /*level*/) {
+    // Selects the group's squelch-level list (no click); the lists are not built yet.
 }
 
 ToneSystem ConfigurationEditor::selectedToneSystem() const {

@@ -5,6 +5,7 @@
 #include "frequency_context.h"
 #include "loading_pass.h"
 #include "setting_page.h"
+#include "system_page.h"
 #include "timing_units.h"
 #include "tone_field_context.h"
 #include "tone_pick_target.h"
@@ -54,7 +55,8 @@ class ConfigurationEditor final : public QObject,
                                   private ToneFieldContext,
                                   private TonePickTarget,
                                   private FrequencyContext,
-                                  private SettingPageContext {
+                                  private SettingPageContext,
+                                  private SystemPageContext {
 public:
     // `serialPrefix` tells the serial-prefix flag that the squelch presets of an accepted
     // frequency read (the pager operations own it).
@@ -98,6 +100,7 @@ public:
     // The "Frequency" groups; One Channel turns F2's off and on with setChannelEnabled.
     FrequencyEditor& frequency() { return *frequency_; }
     SettingPage& settingPage() { return *settingPage_; }
+    SystemPage& systemPage() { return *systemPage_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
     // The tone-table pickers, created once with the editor and shown modally when asked for.
@@ -120,6 +123,9 @@ private:
     void applyOneChannel(bool oneChannel) override;
     void openResetHelp() override;
     void priorityScanCountChanged() override;
+    // SystemPageContext (selectedToneSystem is the one above)
+    void priorityScanValuesChanged() override;
+    void showSquelchLevel(VoltageGroup group, int level) override;
 
     void registerLoadingSteps();
 
@@ -136,6 +142,7 @@ private:
     const SerialPrefixSource& serialPrefix_;
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
+    std::unique_ptr<SystemPage> systemPage_;
 };
 
 } // namespace kz
