@@ -95,9 +95,13 @@ protected:
         trigger();
         poll.stop();
         if (!opened.isEmpty()) {
-            // Back in the main window, as the window manager activates it after a dialog.
+            // Back in the main window, as the window manager activates it after a dialog. The
+            // activation changes of the closing dialog arrive on their own time (later on a slow
+            // run): let them pass before the window is activated and the test goes on.
+            QTest::qWait(50);
             form_->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+            QCoreApplication::processEvents();
         }
         return opened;
     }
