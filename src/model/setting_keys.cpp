@@ -36,4 +36,8 @@ bool threeDecimalKeyPasses(const QString& text, QChar key) {
     return decimalsKeyPasses(text, key, 3);
 }
 
+bool twoDecimalKeyPasses(const QString& text, QChar key) {
+    return decimalsKeyPasses(text, key, 2);
+}
+
 } // namespace kz

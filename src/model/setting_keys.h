@@ -19,5 +19,7 @@ bool integerKeyPasses(QChar key);
 // as there are decimals.
 bool oneDecimalKeyPasses(const QString& text, QChar key);
 bool threeDecimalKeyPasses(const QString& text, QChar key);
+// Numbers with up to two decimals (the squelch level thresholds, in volts).
+bool twoDecimalKeyPasses(const QString& text, QChar key);
 
 } // namespace kz
