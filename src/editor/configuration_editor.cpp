@@ -1,5 +1,6 @@
 #include "configuration_editor.h"
 
+#include "advance_page.h"
 #include "channel_pages_editor.h"
 #include "frequency_editor.h"
 #include "function_switch_defaults.h"
@@ -43,8 +44,8 @@ std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWi
     QBoxLayout* systemLayout = boxLayoutOf(system);
     systemLayout->addLayout(rows);
     systemLayout->addStretch();
+    // The Advance page puts row 5 beside its GAP MAX. field.
     captions->holder(5)->setParent(advance);
-    boxLayoutOf(advance)->addWidget(captions->holder(5));
     return captions;
 }
 
@@ -72,6 +73,10 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     settingPage_ = std::make_unique<SettingPage>(image_, state_, pages_.focusSink, pages_.setting,
                                                  settingContext);
     timingUnits_ = placeTimingUnitCaptions(pages_.system, pages_.advance);
+    AdvancePageContext& advanceContext = *this;
+    advancePage_ =
+        std::make_unique<AdvancePage>(image_, state_, pages_.focusSink, pages_.advance,
+                                      pages_.setting, timingUnits_->holder(5), advanceContext);
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
         connect(toneSystem_->button(system), &QRadioButton::clicked, this,
@@ -118,6 +123,28 @@ void ConfigurationEditor::registerLoadingSteps() {
     loadingPass_.add(Pass::PriorityScanPeriod, [this] { settingPage_->showPriorityScanPeriod(); });
     loadingPass_.add(Pass::SquelchControlRecord,
                      [this] { settingPage_->showSquelchControlRecord(); });
+    registerAdvanceSteps();
+}
+
+// The Advance page's show steps and the channel pages' bandwidth lists, which store the same
+// kind of receiver data.
+void ConfigurationEditor::registerAdvanceSteps() {
+    using Pass = LoadingPass;
+    AdvancePage& advance = *advancePage_;
+    loadingPass_.add(Pass::FixedAlertTime, [&advance] { advance.showFixedAlertTime(); });
+    loadingPass_.add(Pass::DecoderBandwidth, [&advance] { advance.showDecoderBandwidth(); });
+    loadingPass_.add(Pass::ToneTiming, [&advance] { advance.showGroupCallDuration(); });
+    loadingPass_.add(Pass::RecordSectionsAndBandwidth,
+                     [&advance] { advance.showDecoderBandwidthAgain(); });
+    loadingPass_.add(Pass::SquelchTables, [&advance] { advance.showSquelchTables(); });
+    loadingPass_.add(Pass::SquelchLevelSelection,
+                     [&advance] { advance.showSquelchLevelSelection(); });
+    loadingPass_.add(Pass::PlainNumbers, [&advance] { advance.showGapMax(); });
+    loadingPass_.add(Pass::FunctionOptionsAndBattery, [&advance] {
+        advance.showShutdownMode();
+        advance.showBattery();
+    });
+    loadingPass_.add(Pass::ReceiverBandwidth, [this] { frequency_->showBandwidth(); });
 }
 
 void ConfigurationEditor::loadImage() {
@@ -147,6 +174,8 @@ void ConfigurationEditor::f9Pressed() {
 
 void ConfigurationEditor::toneSystemClick(ToneSystem system) {
     image_.setByte(PagerField::toneSystem, byteOfToneSystem(system));
+    // Group Call Duration follows the system (stored through its own exit check).
+    advancePage_->setGroupCallDurationFor(system);
     // Under the new system every tone field is checked again; the tone timing fields of the
     // System page that follow the system join here once that page is part of the editor.
     channelPages_->tones().recheckAllTones();
@@ -158,6 +187,7 @@ void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
 
 void ConfigurationEditor::applySquelchPresets(bool serialPrefix) {
     kz::applySquelchPresets(image_, state_.bandClass, serialPrefix);
+    advancePage_->showSquelchTables();
     // The squelch level edits of the Advance page and the Speaker ON fields of the System page
     // show the new values here once those pages are part of the editor.
 }
@@ -191,11 +221,17 @@ ToneSystem ConfigurationEditor::selectedToneSystem() const {
 }
 
 int ConfigurationEditor::decoderBandwidthValue() {
-    // The spacing rule reads the decoder bandwidth straight from the image until the Advance
-    // page's list keeps the value; an index beyond the list keeps the last known value.
-    if (const auto value = decoderBandwidthValueOfIndex(image_.byte(PagerField::decoderBandwidth)))
-        state_.decoderBandwidthValue = *value;
+    // What the Decoder Bandwidth list last set (its show step and its click).
     return state_.decoderBandwidthValue;
+}
+
+void ConfigurationEditor::decoderBandwidthChanged() {
+    channelPages_->tones().recheckAllTones();
+}
+
+void ConfigurationEditor::squelchLevelChosen(SquelchGroup, const QString&, const QString&) {
+    // The chosen level's codes are stored; the System page's Speaker ON / OFF fields show the
+    // pair here once that page is part of the editor.
 }
 
 void ConfigurationEditor::openToneTable(ToneSystem system) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advance_page.h"
 #include "call_layout.h"
 #include "editor_state.h"
 #include "frequency_context.h"
@@ -54,7 +55,8 @@ class ConfigurationEditor final : public QObject,
                                   private ToneFieldContext,
                                   private TonePickTarget,
                                   private FrequencyContext,
-                                  private SettingPageContext {
+                                  private SettingPageContext,
+                                  private AdvancePageContext {
 public:
     // `serialPrefix` tells the serial-prefix flag that the squelch presets of an accepted
     // frequency read (the pager operations own it).
@@ -81,7 +83,7 @@ public:
     // The tone system click (radToneSystem0Click): stores the system and checks every tone.
     void toneSystemClick(ToneSystem system);
     // What the Enable Fixed Alert Time box does to the calls once its new state is settled.
-    void applyFixedAlertTime(bool enabled);
+    void applyFixedAlertTime(bool enabled) override;
     // The squelch presets of the band computed last and the given serial-prefix flag: run after
     // a serial intake (the link passes the flag it has just set) and after an accepted frequency.
     void applySquelchPresets(bool serialPrefix);
@@ -100,6 +102,7 @@ public:
     SettingPage& settingPage() { return *settingPage_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    AdvancePage& advancePage() { return *advancePage_; }
     // The tone-table pickers, created once with the editor and shown modally when asked for.
     TForm2& standardToneTable() { return *form2_; }
     TfrmPlectronTbl& plectronToneTable() { return *frmPlectronTbl_; }
@@ -121,7 +124,13 @@ private:
     void openResetHelp() override;
     void priorityScanCountChanged() override;
 
+    // AdvancePageContext
+    void decoderBandwidthChanged() override;
+    void squelchLevelChosen(SquelchGroup group, const QString& speakerOn,
+                            const QString& speakerOff) override;
+
     void registerLoadingSteps();
+    void registerAdvanceSteps();
 
     TPagerImage& image_;
     EditorPages pages_;
@@ -136,6 +145,7 @@ private:
     const SerialPrefixSource& serialPrefix_;
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
+    std::unique_ptr<AdvancePage> advancePage_;
 };
 
 } // namespace kz
