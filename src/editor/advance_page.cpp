@@ -64,15 +64,13 @@ void AdvancePage::build(QWidget* page, QWidget* gapUnitCaption) {
     Memo1->setReadOnly(true);
     Memo1->setMaximumHeight(Memo1->fontMetrics().lineSpacing() * 4);
     layout->addWidget(Memo1);
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildDecoder(page, gapUnitCaption));
-    left->addWidget(buildBattery(page));
-    left->addStretch();
-    columns->addLayout(left);
-    columns->addWidget(buildSquelchGroup(page, SquelchGroup::Wb));
-    columns->addWidget(buildSquelchGroup(page, SquelchGroup::Nb));
-    layout->addLayout(columns);
+    // Two rows of two groups, so that the page fits the window's width.
+    auto* groups = new QGridLayout;
+    groups->addWidget(buildDecoder(page, gapUnitCaption), 0, 0);
+    groups->addWidget(buildBattery(page), 0, 1);
+    groups->addWidget(buildSquelchGroup(page, SquelchGroup::Wb), 1, 0);
+    groups->addWidget(buildSquelchGroup(page, SquelchGroup::Nb), 1, 1);
+    layout->addLayout(groups);
     layout->addStretch();
 }
 
@@ -184,24 +182,19 @@ QWidget* AdvancePage::buildSquelchGroup(QWidget* page, SquelchGroup group) {
 }
 
 void AdvancePage::buildSquelchLists(QWidget* settingPage) {
-    auto* group = named(new QGroupBox(QStringLiteral("Squelch Level"), settingPage),
-                        QStringLiteral("GroupBox7"));
-    auto* row = new QHBoxLayout(group);
+    // The Setting page places the group (ConfigurationEditor hands it over).
+    // One plain row: a framed group would cost the page the height the window does not have.
+    squelchLevelGroup_ = named(new QWidget(settingPage), QStringLiteral("pnlSquelchLevel"));
+    auto* row = new QHBoxLayout(squelchLevelGroup_);
+    row->setContentsMargins(0, 0, 0, 0);
     const QStringList levels = items({"1", "2", "3", "4", "5"});
-    row->addWidget(new QLabel(QStringLiteral("Squelch Level (WB)"), group));
-    cboWBSquelchlevel = list(QStringLiteral("cboWBSquelchlevel"), levels, group);
+    row->addWidget(new QLabel(QStringLiteral("Squelch Level (WB)"), squelchLevelGroup_));
+    cboWBSquelchlevel = list(QStringLiteral("cboWBSquelchlevel"), levels, squelchLevelGroup_);
     row->addWidget(cboWBSquelchlevel);
-    row->addWidget(new QLabel(QStringLiteral("Squelch Level (NB)"), group));
-    cboNBSquelchlevel = list(QStringLiteral("cboNBSquelchlevel"), levels, group);
+    row->addWidget(new QLabel(QStringLiteral("Squelch Level (NB)"), squelchLevelGroup_));
+    cboNBSquelchlevel = list(QStringLiteral("cboNBSquelchlevel"), levels, squelchLevelGroup_);
     row->addWidget(cboNBSquelchlevel);
     row->addStretch();
-    QBoxLayout* layout = boxLayoutOf(settingPage);
-    // Above the stretch that ends the page, when it has one.
-    const int last = layout->count() - 1;
-    if (last >= 0 && layout->itemAt(last)->spacerItem())
-        layout->insertWidget(last, group);
-    else
-        layout->addWidget(group);
 }
 
 void AdvancePage::connectHandlers() {

@@ -46,14 +46,17 @@ protected:
 // working image at once.
 class AdvancePage final : public QObject {
 public:
-    // Builds the page into `page` and the two squelch-level lists into `settingPage` (into their
-    // layouts when they have one). `gapUnitCaption` is the timing-unit caption that goes beside
-    // GAP MAX.; the decoder bandwidth value lives in `state`.
+    // Builds the page into `page` (into its layout when it has one), and the group of the two
+    // squelch-level lists as a child of `settingPage`, for the Setting page to place.
+    // `gapUnitCaption` is the timing-unit caption that goes beside GAP MAX.; the decoder bandwidth
+    // value lives in `state`.
     AdvancePage(TPagerImage& image, EditorState& state, QWidget* focusSink, QWidget* page,
                 QWidget* settingPage, QWidget* gapUnitCaption, AdvancePageContext& context);
     AdvancePage(const AdvancePage&) = delete;
     AdvancePage& operator=(const AdvancePage&) = delete;
     ~AdvancePage() override;
+
+    QWidget* squelchLevelGroup() const { return squelchLevelGroup_; }
 
     // --- show steps, in the order the loading pass runs them -------------------------------
     void showFixedAlertTime();        // the box only, its click does not run
@@ -117,6 +120,7 @@ private:
     std::array<QLineEdit*, kSquelchRows> edtSquLevel{};
     std::array<QLineEdit*, kSquelchRows> edtNBSquLevel{};
     // On the Setting page.
+    QWidget* squelchLevelGroup_ = nullptr;
     QComboBox* cboWBSquelchlevel = nullptr;
     QComboBox* cboNBSquelchlevel = nullptr;
 };

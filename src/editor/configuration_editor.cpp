@@ -77,6 +77,7 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     advancePage_ =
         std::make_unique<AdvancePage>(image_, state_, pages_.focusSink, pages_.advance,
                                       pages_.setting, timingUnits_->holder(5), advanceContext);
+    settingPage_->addGroup(advancePage_->squelchLevelGroup());
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
         connect(toneSystem_->button(system), &QRadioButton::clicked, this,

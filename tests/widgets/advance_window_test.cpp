@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QScreen>
 
 namespace {
 
@@ -46,6 +47,17 @@ TEST_F(AdvanceWindow, TheRightCodeShowsThePageForGood) {
     EXPECT_TRUE(form_->isPageShown(advancePage())) << "nothing hides the page again";
     load();
     EXPECT_TRUE(form_->isPageShown(advancePage()));
+}
+
+TEST_F(AdvanceWindow, SquelchLevelListsSitInTheSettingPagesLayout) {
+    showPage(2);
+    QCoreApplication::processEvents();
+    auto* group = find<QWidget>("pnlSquelchLevel");
+    EXPECT_TRUE(find<QWidget>("tabSetting")->isAncestorOf(group));
+    EXPECT_TRUE(group->isVisible());
+    EXPECT_GT(group->y(), find<QWidget>("GroupBox5")->y()) << "placed below the model options";
+    EXPECT_LE(form_->minimumSizeHint().height(), form_->screen()->size().height())
+        << "the window still fits the screen";
 }
 
 TEST_F(AdvanceWindow, DecoderBandwidthChecksEveryToneFieldAgain) {
