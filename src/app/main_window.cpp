@@ -6,6 +6,7 @@
 #include "file_host.h"
 #include "help_window.h"
 #include "main_window_link.h"
+#include "password_dialog.h"
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
@@ -31,6 +32,7 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     form3_ = new TForm3(this);
     aboutBox_ = new TAboutBox(this);
     frmHelp_ = new TfrmHelp(this);
+    passwordDlg_ = new TPasswordDlg(this);
     // The serial port lives from before the first show to the end (it closes with the window).
     link_ = new kz::MainWindowLink(*this, options_);
 
@@ -48,6 +50,7 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     connect(SaveAs1, &QAction::triggered, this, [this] { fileCommands_->SaveAs1Click(); });
     connect(Recallfaxtorysetup1, &QAction::triggered, this,
             [this] { fileCommands_->Recallfaxtorysetup1Click(); });
+    connect(Advance2, &QAction::triggered, this, &TForm1::Advance2Click);
 }
 
 TForm1::~TForm1() = default;
@@ -139,6 +142,13 @@ void TForm1::Close1Click() {
 
 void TForm1::About2Click() {
     aboutBox_->exec();
+}
+
+void TForm1::Advance2Click() {
+    // The right access code shows the Advance Setting page for the rest of the run; nothing
+    // hides it again.
+    if (passwordDlg_->exec() == QDialog::Accepted)
+        setPageShown(tabAdvance, true);
 }
 
 void TForm1::bringToFront() {

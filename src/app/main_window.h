@@ -21,6 +21,7 @@ class TAboutBox;
 class TForm3;
 class TForm4;
 class TfrmHelp;
+class TPasswordDlg;
 namespace kz {
 class ConfigurationEditor;
 class FileCommands;
@@ -66,6 +67,7 @@ public:
     TForm3* splashWindow() const { return form3_; }
     TAboutBox* aboutBox() const { return aboutBox_; }
     TfrmHelp* helpWindow() const { return frmHelp_; }
+    TPasswordDlg* passwordDialog() const { return passwordDlg_; }
     // Serial port, pager operations and bench strip.
     kz::MainWindowLink& pagerLink() const { return *link_; }
     kz::FileCommands& fileCommands() { return *fileCommands_; }
@@ -98,6 +100,7 @@ private:
     void PageControl1Change();
     void Close1Click();
     void About2Click();
+    void Advance2Click();
     void closeWhenIdle();
     void showSerialNumber();
 
@@ -113,6 +116,7 @@ private:
     TForm3* form3_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TfrmHelp* frmHelp_ = nullptr;
+    TPasswordDlg* passwordDlg_ = nullptr;
     kz::MainWindowLink* link_ = nullptr;
     std::unique_ptr<kz::FileHost> fileHost_;
     std::unique_ptr<kz::FileCommands> fileCommands_;

@@ -1,5 +1,6 @@
 #include "configuration_editor.h"
 
+#include "advance_page.h"
 #include "channel_pages_editor.h"
 #include "frequency_editor.h"
 #include "function_switch_defaults.h"
@@ -25,18 +26,12 @@ namespace kz {
 
 namespace {
 
-QBoxLayout* boxLayoutOf(QWidget* page) {
-    auto* layout = qobject_cast<QBoxLayout*>(page->layout());
-    return layout ? layout : new QVBoxLayout(page);
-}
-
 // The unit captions beside the tone timing fields: rows 0..4 belong beside Tone1 Duration,
 // Tone2 Duration, Tone1 Limit, Tone2 Limit and Noise Limit on the System page (the page puts them
 // beside its fields), row 5 beside GAP MAX. on the Advance page.
 std::unique_ptr<TimingUnitCaptions> placeTimingUnitCaptions(QWidget* system, QWidget* advance) {
     auto captions = std::make_unique<TimingUnitCaptions>(system);
     captions->holder(5)->setParent(advance);
-    boxLayoutOf(advance)->addWidget(captions->holder(5));
     return captions;
 }
 
@@ -67,6 +62,11 @@ ConfigurationEditor::ConfigurationEditor(TPagerImage& image, const EditorPages& 
     SystemPageContext& systemContext = *this;
     systemPage_ = std::make_unique<SystemPage>(image_, pages_.focusSink, pages_.system,
                                                *timingUnits_, systemContext);
+    AdvancePageContext& advanceContext = *this;
+    advancePage_ =
+        std::make_unique<AdvancePage>(image_, state_, pages_.focusSink, pages_.advance,
+                                      pages_.setting, timingUnits_->holder(5), advanceContext);
+    settingPage_->addGroup(advancePage_->squelchLevelGroup());
 
     for (ToneSystem system : {ToneSystem::Standard, ToneSystem::User, ToneSystem::Plectron})
         connect(toneSystem_->button(system), &QRadioButton::clicked, this,
@@ -119,6 +119,28 @@ void ConfigurationEditor::registerLoadingSteps() {
     loadingPass_.add(Pass::RemainingVoltages, [this] { systemPage_->showRemainingVoltages(); });
     loadingPass_.add(Pass::PlainNumbers, [this] { systemPage_->showPlainNumbers(); });
     loadingPass_.add(Pass::AuxDb, [this] { systemPage_->showAuxDb(); });
+    registerAdvanceSteps();
+}
+
+// The Advance page's show steps and the channel pages' bandwidth lists, which store the same
+// kind of receiver data.
+void ConfigurationEditor::registerAdvanceSteps() {
+    using Pass = LoadingPass;
+    AdvancePage& advance = *advancePage_;
+    loadingPass_.add(Pass::FixedAlertTime, [&advance] { advance.showFixedAlertTime(); });
+    loadingPass_.add(Pass::DecoderBandwidth, [&advance] { advance.showDecoderBandwidth(); });
+    loadingPass_.add(Pass::ToneTiming, [&advance] { advance.showGroupCallDuration(); });
+    loadingPass_.add(Pass::RecordSectionsAndBandwidth,
+                     [&advance] { advance.showDecoderBandwidthAgain(); });
+    loadingPass_.add(Pass::SquelchTables, [&advance] { advance.showSquelchTables(); });
+    loadingPass_.add(Pass::SquelchLevelSelection,
+                     [&advance] { advance.showSquelchLevelSelection(); });
+    loadingPass_.add(Pass::PlainNumbers, [&advance] { advance.showGapMax(); });
+    loadingPass_.add(Pass::FunctionOptionsAndBattery, [&advance] {
+        advance.showShutdownMode();
+        advance.showBattery();
+    });
+    loadingPass_.add(Pass::ReceiverBandwidth, [this] { frequency_->showBandwidth(); });
 }
 
 void ConfigurationEditor::loadImage() {
@@ -152,7 +174,8 @@ void ConfigurationEditor::toneSystemClick(ToneSystem system) {
     // before any tone is checked under the new system.
     systemPage_->showTone2DurationOf(system);
     systemPage_->toneDurationExit(1);
-    // Group Call Duration (50 or 25 by system) belongs to the Advance page.
+    // Group Call Duration follows the system too (stored through its own exit check).
+    advancePage_->setGroupCallDurationFor(system);
     channelPages_->tones().recheckAllTones();
 }
 
@@ -162,10 +185,10 @@ void ConfigurationEditor::applyFixedAlertTime(bool enabled) {
 
 void ConfigurationEditor::applySquelchPresets(bool serialPrefix) {
     kz::applySquelchPresets(image_, state_.bandClass, serialPrefix);
-    // The presets change only the Speaker ON thresholds of the System page.
+    // The presets change the Speaker ON thresholds of the System page and the squelch level
+    // tables of the Advance page.
     systemPage_->showSpeakerOn();
-    // The squelch level edits of the Advance page show the new values here once that page is
-    // part of the editor.
+    advancePage_->showSquelchTables();
 }
 
 void ConfigurationEditor::frequencyAccepted() {
@@ -195,8 +218,8 @@ void ConfigurationEditor::priorityScanValuesChanged() {
     settingPage_->showPriorityScanPeriod();
 }
 
-void ConfigurationEditor::showSquelchLevel(VoltageGroup /*group*/, int /*level*/) {
-    // Selects the group's squelch-level list (no click); the lists are not built yet.
+void ConfigurationEditor::showSquelchLevel(VoltageGroup group, int level) {
+    advancePage_->selectSquelchLevel(group, level);
 }
 
 ToneSystem ConfigurationEditor::selectedToneSystem() const {
@@ -204,11 +227,17 @@ ToneSystem ConfigurationEditor::selectedToneSystem() const {
 }
 
 int ConfigurationEditor::decoderBandwidthValue() {
-    // The spacing rule reads the decoder bandwidth straight from the image until the Advance
-    // page's list keeps the value; an index beyond the list keeps the last known value.
-    if (const auto value = decoderBandwidthValueOfIndex(image_.byte(PagerField::decoderBandwidth)))
-        state_.decoderBandwidthValue = *value;
+    // What the Decoder Bandwidth list last set (its show step and its click).
     return state_.decoderBandwidthValue;
+}
+
+void ConfigurationEditor::decoderBandwidthChanged() {
+    channelPages_->tones().recheckAllTones();
+}
+
+void ConfigurationEditor::squelchLevelChosen(SquelchGroup group, const QString& speakerOn,
+                                             const QString& speakerOff) {
+    systemPage_->showSpeakerPair(group, speakerOn, speakerOff);
 }
 
 void ConfigurationEditor::openToneTable(ToneSystem system) {

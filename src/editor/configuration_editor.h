@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advance_page.h"
 #include "call_layout.h"
 #include "editor_state.h"
 #include "frequency_context.h"
@@ -56,7 +57,8 @@ class ConfigurationEditor final : public QObject,
                                   private TonePickTarget,
                                   private FrequencyContext,
                                   private SettingPageContext,
-                                  private SystemPageContext {
+                                  private SystemPageContext,
+                                  private AdvancePageContext {
 public:
     // `serialPrefix` tells the serial-prefix flag that the squelch presets of an accepted
     // frequency read (the pager operations own it).
@@ -83,7 +85,7 @@ public:
     // The tone system click (radToneSystem0Click): stores the system and checks every tone.
     void toneSystemClick(ToneSystem system);
     // What the Enable Fixed Alert Time box does to the calls once its new state is settled.
-    void applyFixedAlertTime(bool enabled);
+    void applyFixedAlertTime(bool enabled) override;
     // The squelch presets of the band computed last and the given serial-prefix flag: run after
     // a serial intake (the link passes the flag it has just set) and after an accepted frequency.
     void applySquelchPresets(bool serialPrefix);
@@ -103,6 +105,7 @@ public:
     SystemPage& systemPage() { return *systemPage_; }
     ToneSystemSelector& toneSystemSelector() { return *toneSystem_; }
     TimingUnitCaptions& timingUnitCaptions() { return *timingUnits_; }
+    AdvancePage& advancePage() { return *advancePage_; }
     // The tone-table pickers, created once with the editor and shown modally when asked for.
     TForm2& standardToneTable() { return *form2_; }
     TfrmPlectronTbl& plectronToneTable() { return *frmPlectronTbl_; }
@@ -127,7 +130,13 @@ private:
     void priorityScanValuesChanged() override;
     void showSquelchLevel(VoltageGroup group, int level) override;
 
+    // AdvancePageContext
+    void decoderBandwidthChanged() override;
+    void squelchLevelChosen(SquelchGroup group, const QString& speakerOn,
+                            const QString& speakerOff) override;
+
     void registerLoadingSteps();
+    void registerAdvanceSteps();
 
     TPagerImage& image_;
     EditorPages pages_;
@@ -143,6 +152,7 @@ private:
     std::unique_ptr<SettingPage> settingPage_;
     std::unique_ptr<TimingUnitCaptions> timingUnits_;
     std::unique_ptr<SystemPage> systemPage_;
+    std::unique_ptr<AdvancePage> advancePage_;
 };
 
 } // namespace kz

@@ -139,6 +139,7 @@ void FrequencyEditor::connectChannel(Channel channel) {
         focusSink_->setFocus(Qt::OtherFocusReason);
     };
     connect(c.step, &QComboBox::activated, this, [this, channel] { stepClick(channel); });
+    connect(c.bandwidth, &QComboBox::activated, this, [this, channel] { bandwidthClick(channel); });
 }
 
 int& FrequencyEditor::stepHz(Channel channel) {
@@ -285,6 +286,25 @@ void FrequencyEditor::computeSynthesizer(Channel channel) {
 void FrequencyEditor::showBandwidthList(Channel channel) {
     const auto i = static_cast<std::size_t>(channel);
     controls(channel).bandwidth->setEnabled(enabled_[i] && !lowBand_[i]);
+}
+
+// --- receiver bandwidth (bit 0 of bandwidthFlags for F1, bit 1 for F2; 1 = WB) -----------------
+
+void FrequencyEditor::showBandwidth() {
+    for (Channel channel : kChannels) {
+        const int bit = static_cast<int>(channel);
+        controls(channel).bandwidth->setCurrentIndex(
+            image_.getBits(PagerField::bandwidthFlags, bit, 1));
+        bandwidthClick(channel);
+    }
+}
+
+void FrequencyEditor::bandwidthClick(Channel channel) {
+    const int position = controls(channel).bandwidth->currentIndex();
+    if (position < 0)
+        return;
+    image_.setBits(PagerField::bandwidthFlags, static_cast<int>(channel),
+                   position == kWideBand ? 1U : 0U, 1);
 }
 
 void FrequencyEditor::setChannelEnabled(Channel channel, bool enabled) {

@@ -39,7 +39,7 @@ struct FrequencyControls {
 // of the context). The channel steps and the band class live in the editor state.
 //
 // The group also sets the channel's bandwidth list to WB and disables it in the 33..51 MHz band,
-// where the pager only receives wide band; storing the list's choice is not done here.
+// where the pager only receives wide band; the list's own choice is stored when it is clicked.
 class FrequencyEditor final : public QObject {
 public:
     // Builds both groups above everything else on the two pages (at the top of their layouts
@@ -58,6 +58,8 @@ public:
     void showFrequencies();
     // The step lists from the step codes, each fired as if clicked.
     void showChannelSteps();
+    // The bandwidth lists from bandwidthFlags, each fired as if clicked.
+    void showBandwidth();
 
     // --- handlers ----------------------------------------------------------------------------
     void enter(kz::Channel channel);
@@ -66,6 +68,8 @@ public:
     // the frequency was accepted.
     bool exitCheck(kz::Channel channel);
     void stepClick(kz::Channel channel);
+    // The bandwidth list stores its choice: 1 (WB) or 0 (NB) in the channel's bit.
+    void bandwidthClick(kz::Channel channel);
     // The synthesizer computation of one channel from its field text and step.
     void computeSynthesizer(kz::Channel channel);
 

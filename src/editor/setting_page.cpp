@@ -85,6 +85,7 @@ void SettingPage::build(QWidget* page) {
     left->addWidget(buildOptions(page));
     left->addWidget(buildResetGroup(page));
     left->addStretch();
+    leftColumn_ = left;
     auto* right = new QVBoxLayout;
     right->addWidget(buildSwitches(page));
     right->addWidget(buildTonalities(page));
@@ -101,6 +102,11 @@ void SettingPage::build(QWidget* page) {
     columns->addLayout(right);
     layout->addLayout(columns);
     layout->addStretch();
+}
+
+void SettingPage::addGroup(QWidget* group) {
+    // Above the stretch that ends the column.
+    leftColumn_->insertWidget(leftColumn_->count() - 1, group);
 }
 
 QWidget* SettingPage::buildOptions(QWidget* page) {

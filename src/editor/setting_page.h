@@ -11,6 +11,7 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 class QWidget;
 
 namespace kz {
@@ -49,6 +50,9 @@ public:
     ~SettingPage() override;
 
     bool oneChannelChecked() const;
+    // Puts a group that another page editor owns (the squelch-level lists) into the page's
+    // left column.
+    void addGroup(QWidget* group);
 
     // --- show steps, in the order the loading pass runs them ---------------------------------
     // Model options, the reset group (reset control fired, delay, reminder fired, record
@@ -138,6 +142,7 @@ private:
 
     QGroupBox* GroupBox16 = nullptr;
     std::array<QLineEdit*, 4> edtTonality{};
+    QVBoxLayout* leftColumn_ = nullptr;
     QComboBox* cboCircle = nullptr;
 };
 

@@ -55,6 +55,9 @@ public:
     void showAuxDb();
     void showPriorityScanF1();
     void showSpeakerOn(); // both groups' Speaker ON
+    // A squelch level was chosen: the group's Speaker ON and OFF fields show its pair as typed
+    // into the level table (the codes are stored by the level list).
+    void showSpeakerPair(VoltageGroup group, const QString& speakerOn, const QString& speakerOff);
     // Tone2 Duration shows the copy of the system's low byte (a tone-system change).
     void showTone2DurationOf(ToneSystem system);
 

@@ -275,4 +275,10 @@ bool SystemPage::voltageExit(VoltageGroup group, VoltageRole role) {
     return true;
 }
 
+void SystemPage::showSpeakerPair(VoltageGroup group, const QString& speakerOn,
+                                 const QString& speakerOff) {
+    voltageField(group, VoltageRole::SpeakerOn)->setText(speakerOn);
+    voltageField(group, VoltageRole::SpeakerOff)->setText(speakerOff);
+}
+
 } // namespace kz

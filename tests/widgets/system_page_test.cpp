@@ -17,11 +17,22 @@ TEST_F(SystemPageWindow, FreshStartShowsTheBuiltInImage) {
         const char* shown;
     };
     const Case cases[] = {
-        {"edtDecorderReset", "30.0"}, {"edtRFDelay", "35"},    {"edtPriorityScanF1", "4"},
-        {"edtBS_Period0", "15"},      {"edtBS_Period1", "25"}, {"edtToneDur0", "3"},
-        {"edtToneDur1", "3"},         {"edtToneLimit0", "1"},  {"edtToneLimit1", "1"},
-        {"edtNoiseLimit", "1"},       {"edtRSSI", "0.95"},     {"edtRSSI2", "0.60"},
-        {"edtSSI", "0.20"},           {"edtNB_RSSI", "0.81"},
+        {"edtDecorderReset", "30.0"},
+        {"edtRFDelay", "35"},
+        {"edtPriorityScanF1", "4"},
+        {"edtBS_Period0", "15"},
+        {"edtBS_Period1", "25"},
+        {"edtToneDur0", "3"},
+        {"edtToneDur1", "3"},
+        {"edtToneLimit0", "1"},
+        {"edtToneLimit1", "1"},
+        {"edtNoiseLimit", "1"},
+        {"edtSSI", "0.20"},
+        // The squelch-level lists of the loading pass choose level 3 of both groups, whose pair
+        // replaces the built-in Speaker ON and OFF thresholds.
+        {"edtRSSI", "0.93"},
+        {"edtRSSI2", "0.77"},
+        {"edtNB_RSSI", "0.93"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(text(c.field), QString::fromLatin1(c.shown)) << c.field;

@@ -291,6 +291,7 @@ TEST_F(ToneFields, SpacingRuleUnderUser) {
 
 TEST_F(ToneFields, SpacingFollowsTheStoredDecoderBandwidth) {
     image().setByte(decoderBandwidth, 0); // "0.1": the narrowest spacing, 0.3 %
+    load();                               // the Decoder Bandwidth list shows it
     clickSystem(1);
     type("edtF1T10", "700");
     type("edtF1T20", "702.1"); // on the bound in decimals; the device's rounding refuses it
