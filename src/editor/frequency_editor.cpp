@@ -55,6 +55,8 @@ QLabel* wordLabel(const QString& name, QWidget* parent) {
     auto* label = named(new QLabel(parent), name);
     label->setMinimumWidth(72);
     label->setFrameShape(QFrame::StyledPanel);
+    // One line high, whatever room the page has: the page's height goes to the call rows.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
 }
 
@@ -109,6 +111,7 @@ FrequencyControls buildGroups(Channel channel, QWidget* page) {
     rowLayout->addWidget(c.group);
     rowLayout->addWidget(c.bandwidthGroup);
     rowLayout->addStretch();
+    c.row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     // Above the "Call Tone" group.
     if (auto* layout = qobject_cast<QBoxLayout*>(page->layout()))
         layout->insertWidget(0, c.row);
