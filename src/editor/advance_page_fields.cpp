@@ -152,15 +152,7 @@ void AdvancePage::bandWidthClick() {
 }
 
 bool AdvancePage::integerKey(QKeyEvent* event) {
-    if (isEnterKey(event)) {
-        focusSink();
-        return true;
-    }
-    const QChar key = typedCharacter(event);
-    if (key.isNull() || integerKeyPasses(key))
-        return false;
-    warn(kNumericKeyMessage);
-    return true;
+    return integerFieldKey(event, focusSink_);
 }
 
 bool AdvancePage::gapMaxExit() {

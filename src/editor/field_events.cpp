@@ -1,6 +1,8 @@
 #include "field_events.h"
 
 #include "entry_keys.h"
+#include "message_service.h"
+#include "setting_keys.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -131,6 +133,19 @@ void focusBackLater(QWidget* field) {
     if (!canTakeFocusBack(field))
         return;
     QTimer::singleShot(0, field, [field] { giveFocusBack(field); });
+}
+
+bool integerFieldKey(QKeyEvent* event, QWidget* focusSink) {
+    if (isEnterKey(event)) {
+        if (focusSink)
+            focusSink->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    const QChar key = typedCharacter(event);
+    if (key.isNull() || integerKeyPasses(key))
+        return false;
+    warn(kNumericKeyMessage);
+    return true;
 }
 
 bool isEnterKey(const QKeyEvent* event) {

@@ -47,6 +47,12 @@ bool isEnterKey(const QKeyEvent* event);
 // keys, shortcuts); those are left to the field and the window.
 QChar typedCharacter(const QKeyEvent* event);
 
+// The key filter of the settings pages' whole-number fields: Enter ends the entry by moving the
+// focus to `focusSink`; a digit, backspace or a key that types nothing passes; any other key is
+// swallowed after "Please insert a numeric!" (the focus stays in the field, text and all).
+// Returns true when the key is swallowed.
+bool integerFieldKey(QKeyEvent* event, QWidget* focusSink);
+
 // Gives `field` the focus again once the message box that refused its text has closed (it then
 // runs its enter step). Only a field the user can reach takes it: enabled and on the page shown.
 void focusBackLater(QWidget* field);

@@ -59,16 +59,7 @@ void SettingPage::connectFields() {
 // --- key filters --------------------------------------------------------------------------------
 
 bool SettingPage::integerKey(QKeyEvent* event) {
-    if (isEnterKey(event)) {
-        focusSink();
-        return true;
-    }
-    const QChar key = typedCharacter(event);
-    if (key.isNull() || integerKeyPasses(key))
-        return false;
-    // The focus stays in the field (the box gives it back when it closes), text and all.
-    warn(kNumericKeyMessage);
-    return true;
+    return integerFieldKey(event, focusSink_);
 }
 
 bool SettingPage::delayKey(QKeyEvent* event) {

@@ -56,15 +56,7 @@ void SystemPage::focusSink() {
 // --- key filters --------------------------------------------------------------------------------
 
 bool SystemPage::integerKey(QKeyEvent* event) {
-    if (isEnterKey(event)) {
-        focusSink();
-        return true;
-    }
-    const QChar key = typedCharacter(event);
-    if (key.isNull() || integerKeyPasses(key))
-        return false;
-    warn(kNumericKeyMessage);
-    return true;
+    return integerFieldKey(event, focusSink_);
 }
 
 bool SystemPage::voltageKey(VoltageGroup group, VoltageRole role, QKeyEvent* event) {
