@@ -17,19 +17,6 @@ namespace kz {
 
 namespace {
 
-QStringList items(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
-QComboBox* list(const QString& name, const QStringList& entries, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name);
-    box->addItems(entries);
-    return box;
-}
-
 QBoxLayout* boxLayoutOf(QWidget* page) {
     auto* layout = qobject_cast<QBoxLayout*>(page->layout());
     return layout ? layout : new QVBoxLayout(page);
@@ -84,10 +71,10 @@ QWidget* AdvancePage::buildDecoder(QWidget* page, QWidget* gapUnitCaption) {
     bandwidthLabel->setToolTip(bandwidthHint);
     grid->addWidget(bandwidthLabel, 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("+\n-"), group), 0, 1);
-    cboBandWidth = list(QStringLiteral("cboBandWidth"),
-                        items({"0.1", "0.3", "0.5", "0.7", "0.9", "1.1", "1.3", "1.5", "1.7", "1.9",
-                               "2.1", "2.3", "2.5", "2.7", "2.9", "3.1"}),
-                        group);
+    cboBandWidth = namedList(QStringLiteral("cboBandWidth"),
+                             itemList({"0.1", "0.3", "0.5", "0.7", "0.9", "1.1", "1.3", "1.5",
+                                       "1.7", "1.9", "2.1", "2.3", "2.5", "2.7", "2.9", "3.1"}),
+                             group);
     cboBandWidth->setToolTip(bandwidthHint);
     grid->addWidget(cboBandWidth, 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("%"), group), 0, 3);
@@ -127,21 +114,21 @@ QWidget* AdvancePage::buildBattery(QWidget* page) {
         ++row;
         return label;
     };
-    cboBatHigh = list(QStringLiteral("cboBatHigh"),
-                      items({"4.15V", "4.10V", "4.05V", "4.00V", "3.95V", "3.90V", "3.85V", "3.80V",
-                             "3.75V", "3.70V"}),
-                      group);
-    cboBatMed = list(
+    cboBatHigh = namedList(QStringLiteral("cboBatHigh"),
+                           itemList({"4.15V", "4.10V", "4.05V", "4.00V", "3.95V", "3.90V", "3.85V",
+                                     "3.80V", "3.75V", "3.70V"}),
+                           group);
+    cboBatMed = namedList(
         QStringLiteral("cboBatMed"),
-        items({"3.95V", "3.90V", "3.85V", "3.80V", "3.75V", "3.70V", "3.65V", "3.60V"}), group);
-    cboBatLow = list(
+        itemList({"3.95V", "3.90V", "3.85V", "3.80V", "3.75V", "3.70V", "3.65V", "3.60V"}), group);
+    cboBatLow = namedList(
         QStringLiteral("cboBatLow"),
-        items({"3.70V", "3.65V", "3.60V", "3.55V", "3.50V", "3.45V", "3.40V", "3.35V", "3.30V"}),
+        itemList({"3.70V", "3.65V", "3.60V", "3.55V", "3.50V", "3.45V", "3.40V", "3.35V", "3.30V"}),
         group);
-    cboPeriodBat = list(QStringLiteral("cboPeriodBat"),
-                        items({"Disable", "2 min", "5 min", "10 min", "30 min"}), group);
-    cboMuteBat =
-        list(QStringLiteral("cboMuteBat"), items({"3.45V", "3.40V", "3.35V", "3.30V"}), group);
+    cboPeriodBat = namedList(QStringLiteral("cboPeriodBat"),
+                             itemList({"Disable", "2 min", "5 min", "10 min", "30 min"}), group);
+    cboMuteBat = namedList(QStringLiteral("cboMuteBat"),
+                           itemList({"3.45V", "3.40V", "3.35V", "3.30V"}), group);
     addRow("Bat. Gauge Level-High", cboBatHigh);
     addRow("Bat. Gauge Level-Med", cboBatMed);
     addRow("Bat. Gauge Level-Low", cboBatLow);
@@ -187,12 +174,12 @@ void AdvancePage::buildSquelchLists(QWidget* settingPage) {
     squelchLevelGroup_ = named(new QWidget(settingPage), QStringLiteral("pnlSquelchLevel"));
     auto* row = new QHBoxLayout(squelchLevelGroup_);
     row->setContentsMargins(0, 0, 0, 0);
-    const QStringList levels = items({"1", "2", "3", "4", "5"});
+    const QStringList levels = itemList({"1", "2", "3", "4", "5"});
     row->addWidget(new QLabel(QStringLiteral("Squelch Level (WB)"), squelchLevelGroup_));
-    cboWBSquelchlevel = list(QStringLiteral("cboWBSquelchlevel"), levels, squelchLevelGroup_);
+    cboWBSquelchlevel = namedList(QStringLiteral("cboWBSquelchlevel"), levels, squelchLevelGroup_);
     row->addWidget(cboWBSquelchlevel);
     row->addWidget(new QLabel(QStringLiteral("Squelch Level (NB)"), squelchLevelGroup_));
-    cboNBSquelchlevel = list(QStringLiteral("cboNBSquelchlevel"), levels, squelchLevelGroup_);
+    cboNBSquelchlevel = namedList(QStringLiteral("cboNBSquelchlevel"), levels, squelchLevelGroup_);
     row->addWidget(cboNBSquelchlevel);
     row->addStretch();
 }

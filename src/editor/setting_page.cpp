@@ -26,19 +26,6 @@ constexpr int kSquelchControlRecordBit = 0;
 // monitor (one box each), 4 priority-scan power save (inverted).
 constexpr int kSpeedUpBit = 4;
 
-QStringList items(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
-QComboBox* list(const QString& name, const QStringList& entries, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name);
-    box->addItems(entries);
-    return box;
-}
-
 // A label that answers a click (the "Help" beside the reset control).
 class ClickFilter final : public QObject {
 public:
@@ -93,8 +80,8 @@ void SettingPage::build(QWidget* page) {
         named(new QGroupBox(QStringLiteral("Priority Scan"), page), QStringLiteral("GroupBox6"));
     auto* periodRow = new QHBoxLayout(period);
     periodRow->addWidget(new QLabel(QStringLiteral("Period Time"), period));
-    cboCircle =
-        list(QStringLiteral("cboCircle"), items({"0.5 Second", "1 Second", "2 Second"}), period);
+    cboCircle = namedList(QStringLiteral("cboCircle"),
+                          itemList({"0.5 Second", "1 Second", "2 Second"}), period);
     periodRow->addWidget(cboCircle);
     right->addWidget(period);
     right->addStretch();
@@ -166,20 +153,20 @@ QWidget* SettingPage::buildResetGroup(QWidget* page) {
 
     QLabel* recordLabel = label("lblRecordMax", "Record Section");
     recordLabel->setToolTip(QStringLiteral("Select the maximum length (in seconds) of a message."));
-    cboRecordMax = list(QStringLiteral("cboRecordMax"),
-                        items({"4 section  (120 second)", "8 sections (60 second)",
-                               "16 sections (30 second)", "32 sections (15 second)"}),
-                        holder);
+    cboRecordMax = namedList(QStringLiteral("cboRecordMax"),
+                             itemList({"4 section  (120 second)", "8 sections (60 second)",
+                                       "16 sections (30 second)", "32 sections (15 second)"}),
+                             holder);
     grid->addWidget(recordLabel, 0, 0);
     grid->addWidget(cboRecordMax, 0, 1, 1, 2);
 
     QLabel* resetLabel = label("lblResetCon", "Reset Control");
     resetLabel->setToolTip(QStringLiteral(
         "Determines how a select call pager squelches a message after receiving a page."));
-    cboResetCon = list(
+    cboResetCon = namedList(
         QStringLiteral("cboResetCon"),
-        items({"Auto Reset", "Delay N sec Auto Reset", "Revert SQ", "Manual RESET",
-               "Manual RESET Until Press Reset", "Time-Out RESET", "Delay AUTO N with Revert"}),
+        itemList({"Auto Reset", "Delay N sec Auto Reset", "Revert SQ", "Manual RESET",
+                  "Manual RESET Until Press Reset", "Time-Out RESET", "Delay AUTO N with Revert"}),
         holder);
     lblHelp = label("lblHelp", "Help");
     lblHelp->setToolTip(QStringLiteral("To displays \"RESET FUNCTION HELP\"."));
@@ -199,8 +186,9 @@ QWidget* SettingPage::buildResetGroup(QWidget* page) {
     QLabel* reminderLabel = label("lblReminder", "Reminder");
     reminderLabel->setToolTip(QStringLiteral(
         "When “Save voice” is present, this option establishes the time witch the pager"));
-    cboReminder = list(QStringLiteral("cboReminder"),
-                       items({"Disable", "30  Second", "60  Second", "120 Second"}), holder);
+    cboReminder =
+        namedList(QStringLiteral("cboReminder"),
+                  itemList({"Disable", "30  Second", "60  Second", "120 Second"}), holder);
     grid->addWidget(reminderLabel, 3, 0);
     grid->addWidget(cboReminder, 3, 1, 1, 2);
 
