@@ -76,6 +76,27 @@ TEST(CommPort, APortHeldElsewhereIsInUse) {
     EXPECT_FALSE(message.detail.contains("dialout"));
 }
 
+// The system hands the number of an unplugged cradle's pseudo-terminal to the next one at once,
+// while a program may still hold the first cradle's port (and the lock named after its path).
+// The next cradle must open all the same, and the unplugged one's path must lead nowhere.
+TEST(CommPort, ACradleAfterAnUnpluggedOneStillOpens) {
+    kz::sim::PtyCradle unplugged(kz::sim::defaultCradleMemory());
+    ASSERT_TRUE(unplugged.start());
+    kz::TCommPort held;
+    held.openWithSettings(9600, unplugged.portPath(), 1);
+    unplugged.stop();
+    ASSERT_TRUE(held.isOpen());
+    EXPECT_FALSE(QFile::exists(unplugged.portPath()));
+
+    kz::sim::PtyCradle next(kz::sim::defaultCradleMemory());
+    ASSERT_TRUE(next.start());
+    EXPECT_NE(next.portPath(), unplugged.portPath());
+    kz::TCommPort port;
+    MessageRecorder recorder;
+    EXPECT_TRUE(kz::openPortWithMessages(port, next.portPath()));
+    EXPECT_TRUE(recorder.messages().empty());
+}
+
 TEST(CommPort, MissingDeviceCannotBeOpened) {
     kz::TCommPort port;
     try {

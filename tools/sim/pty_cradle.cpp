@@ -1,6 +1,9 @@
 // Unix only: pseudo-terminal and poll().
 #include "pty_cradle.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -21,7 +24,9 @@ constexpr auto kByteTime = std::chrono::nanoseconds(10'000'000'000LL / PtyCradle
 
 } // namespace
 
-PtyCradle::PtyCradle(const TPagerImage& memory, bool paced) : model_(memory), paced_(paced) {}
+PtyCradle::PtyCradle(const TPagerImage& memory, bool paced)
+    : model_(memory), paced_(paced),
+      linkDir_(QDir::tempPath() + QStringLiteral("/tq615-cradle-XXXXXX")) {}
 
 PtyCradle::~PtyCradle() {
     stop();
@@ -38,12 +43,21 @@ bool PtyCradle::start() {
         error_ = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    portPath_ = QString::fromLocal8Bit(name);
     slave_ = ::open(name, O_RDWR | O_NOCTTY);
     if (slave_ < 0 || pipe(wake_) != 0) {
         error_ = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
+    if (!linkDir_.isValid()) {
+        error_ = linkDir_.errorString();
+        return false;
+    }
+    const QString link = linkDir_.filePath(QStringLiteral("port"));
+    if (::symlink(name, QFile::encodeName(link).constData()) != 0) {
+        error_ = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    portPath_ = link;
     termios raw{};
     tcgetattr(slave_, &raw);
     cfmakeraw(&raw);
@@ -69,6 +83,8 @@ void PtyCradle::stop() {
 }
 
 void PtyCradle::cutLine() {
+    if (!portPath_.isEmpty())
+        ::unlink(QFile::encodeName(portPath_).constData());
     if (master_ >= 0)
         ::close(master_);
     if (slave_ >= 0)
