@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "serial_block.h"
 
 #include "about_box.h"
 #include "configuration_editor.h"
@@ -97,8 +98,10 @@ void TForm1::showSerialNumber() {
         edtSerialNo->clear();
         return;
     }
-    const auto text = image_.text(PagerField::serialNumber, PagerField::serialNumberWidth);
-    edtSerialNo->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    // Up to the first zero byte: a shorter serial number is stored followed by zero bytes, and
+    // those must not become invisible characters of the field's text.
+    const auto characters = image_.block(PagerField::serialNumber, PagerField::serialNumberWidth);
+    edtSerialNo->setText(kz::serialNumberText(characters.first<kz::kSerialTextSize>()));
 }
 
 void TForm1::loadImageIntoEditor() {

@@ -6,6 +6,7 @@
 #include "message_service.h"
 #include "port_list.h"
 #include "progress_window.h"
+#include "serial_number_field.h"
 
 #ifdef KZ904_HAVE_PTY_CRADLE
 #include "cradle_memory.h"
@@ -37,6 +38,8 @@ MainWindowLink::~MainWindowLink() {
 }
 
 void MainWindowLink::connectControls() {
+    serialField_ = new SerialNumberField(*form_.edtSerialNo, *form_.edtNull,
+                                         [this](const QString& serial) { startSerialRun(serial); });
     connect(form_.Write1, &QAction::triggered, this, [this] { operations_.Write1Click(); });
     connect(form_.Read1, &QAction::triggered, this, [this] { operations_.Read1Click(); });
     connect(form_.Verify1, &QAction::triggered, this, [this] { operations_.Verify1Click(); });
@@ -50,6 +53,18 @@ void MainWindowLink::connectControls() {
                                        form_.cboCall->currentIndex());
         });
     }
+}
+
+void MainWindowLink::startSerialRun(const QString& serial) {
+    operations_.programSerialNumber(serial, *this);
+}
+
+void MainWindowLink::focusSerialField() {
+    serialField_->enterAnew();
+}
+
+void MainWindowLink::checkOneChannel() {
+    form_.editor().checkOneChannel();
 }
 
 void MainWindowLink::startSimulatedCradle() {

@@ -5,6 +5,7 @@
 #include "pager_host.h"
 #include "pager_operations.h"
 #include "serial_prefix_source.h"
+#include "serial_run_host.h"
 #include "start_options.h"
 
 #include <QObject>
@@ -25,7 +26,12 @@ class PtyCradle;
 // and the bench strip, connects the Pager menu and the bench buttons, and shows what the
 // operations report in TForm1's controls, progress window and status line. With --simulate it
 // also runs a simulated cradle whose port comes first in the list.
-class MainWindowLink final : public QObject, public PagerHost, public SerialPrefixSource {
+class SerialNumberField;
+
+class MainWindowLink final : public QObject,
+                             public PagerHost,
+                             public SerialRunHost,
+                             public SerialPrefixSource {
     Q_OBJECT
 public:
     MainWindowLink(TForm1& form, const StartOptions& options);
@@ -65,6 +71,13 @@ public:
     void traceSent(const QString& byteList) override;
     void traceReceived(const QString& byteList) override;
 
+    // SerialRunHost
+    void focusSerialField() override;
+    void checkOneChannel() override;
+
+    // A scanned label starts the programming run.
+    void startSerialRun(const QString& serial);
+
     // SerialPrefixSource: the flag the last serial intake left.
     bool serialPrefixFlag() const override { return operations_.serialPrefixFlag(); }
 
@@ -80,6 +93,7 @@ private:
     PagerOperations operations_;
     BenchCommands bench_;
     std::unique_ptr<sim::PtyCradle> cradle_;
+    SerialNumberField* serialField_ = nullptr; // owned by the field
 };
 
 } // namespace kz

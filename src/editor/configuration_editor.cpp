@@ -280,6 +280,10 @@ bool ConfigurationEditor::oneChannelChecked() const {
     return settingPage_->oneChannelChecked();
 }
 
+void ConfigurationEditor::checkOneChannel() {
+    settingPage_->checkOneChannel();
+}
+
 void ConfigurationEditor::setChannelSteps(int f1Hz, int f2Hz) {
     state_.f1StepHz = f1Hz;
     state_.f2StepHz = f2Hz;

@@ -94,6 +94,9 @@ public:
     // "x 100 ms" or "x 50 ms" beside the tone timing fields, after the firmware of the image.
     void showTimingUnit(TimingUnit unit);
     bool oneChannelChecked() const;
+    // The serial-number run refused to make a single-channel pager two-channel: the image
+    // becomes one of a single-channel pager, as after a click on One Channel.
+    void checkOneChannel();
     void setChannelSteps(int f1Hz, int f2Hz);
     // Puts back the start positions of the remembered Mode lists of one kind of pager.
     void resetModeMemory(bool oneChannel);

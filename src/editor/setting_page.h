@@ -50,6 +50,8 @@ public:
     ~SettingPage() override;
 
     bool oneChannelChecked() const;
+    // Checks One Channel and runs its click, as a user's click would.
+    void checkOneChannel();
     // Puts a group that another page editor owns (the squelch-level lists) into the page's
     // left column.
     void addGroup(QWidget* group);

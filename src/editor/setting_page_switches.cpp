@@ -166,6 +166,11 @@ void SettingPage::oneChannelClick() {
     }
 }
 
+void SettingPage::checkOneChannel() {
+    chkOneChannel->setChecked(true);
+    oneChannelClick();
+}
+
 void SettingPage::showOneChannel() {
     const bool oneChannel =
         isOneChannelPager(image_.byte(PagerField::oneChannelMark),

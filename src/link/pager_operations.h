@@ -11,6 +11,8 @@ namespace kz {
 class TCommPort;
 class TPagerImage;
 class PagerHost;
+class ProductionLog;
+class SerialRunHost;
 
 // The operations that move the pager's memory between the programmer cradle and the working
 // image: the board check before each of them, the board search at start-up, Write, Read and
@@ -49,6 +51,10 @@ public:
     void Write1Click();
     void Read1Click();
     void Verify1Click();
+    // The serial-number run that a scanned label starts: puts `serial` (the field's trimmed
+    // text) into the working image, writes the whole image with it and its sum into the pager,
+    // reads each block back, and logs the pager in the day's production log.
+    void programSerialNumber(const QString& serial, SerialRunHost& runHost);
 
     // LinkObserver
     void frameSent(const QByteArray& frame) override;
@@ -80,8 +86,13 @@ private:
     // The steps of Write and Read. A step that fails ends the operation itself (message, status
     // line, port and progress window closed, main window enabled) and returns false.
     bool startWrite();
-    bool readVersionBlock();
+    // Reads the version block (into `block` when given) for Write and the serial-number run.
+    bool readVersionBlock(QByteArray* block = nullptr);
+    // Reads the header block and shows the firmware version; on a failure ends the operation.
+    bool readHeaderBlock(QByteArray& header);
     WriteResult writeImage();
+    // " Write Success !", " Write Fail !" or " Verify Fail !": the progress window's state text.
+    static QString writeOutcomeText(WriteResult result);
     void showWriteOutcome(WriteResult result);
     void endWrite();
     bool startRead();
@@ -92,6 +103,14 @@ private:
     // Stores in `image` the image sum over the bytes the pager holds after a Write: the image
     // with the pager's own serial-number block.
     void storeImageSumAsThePagerHoldsIt(TPagerImage& image) const;
+
+    // The steps of the serial-number run (the run reads as them).
+    void takeScannedSerialNumber(const QString& serial);
+    bool startSerialRun(SerialRunHost& runHost);
+    void takeBatteryLevelsOfOldImages(const QByteArray& versionBlock);
+    bool refuseSingleChannelPager(const QByteArray& header, SerialRunHost& runHost);
+    WriteResult writeWholeImage();
+    void endSerialRun(SerialRunHost& runHost);
 
     void setGauge(int value);
     void writeErrorDump(const QByteArray& buffer);

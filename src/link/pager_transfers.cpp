@@ -9,6 +9,7 @@
 #include "pager_image.h"
 #include "pager_operations.h"
 #include "program_identity.h"
+#include "transfer_steps.h"
 #include "whole_file.h"
 
 #include <QDir>
@@ -19,11 +20,7 @@ namespace kz {
 
 namespace {
 
-const QString kReadyAfterFailure = QStringLiteral("  Ready .....");
-const QString kReady = QStringLiteral("  Ready ......");
-const QString kTesting = QStringLiteral("  Target board testing ......");
-const QString kReadVersionState = QStringLiteral("Read Version ...");
-const QString kReadVersionStatus = QStringLiteral("  Read Version ......");
+using namespace transfer;
 
 // Write sends 0..415 in blocks of this size, each read back before the next.
 constexpr int kWriteBlock = 32;
@@ -41,23 +38,6 @@ constexpr std::array<std::pair<int, int>, 2> kTailBlocks = {
 constexpr int kWriteOutcomePauseMs = 600;
 constexpr int kReadOutcomePauseMs = 800;
 
-void purgeQuietly(TCommPort& port) {
-    try {
-        port.purge();
-    } catch (const ECommError&) {
-        port.close(); // the requests that follow fail on the closed port
-    }
-}
-
-std::uint8_t* bytesOf(QByteArray& array, int offset = 0) {
-    return reinterpret_cast<std::uint8_t*>(array.data()) + offset;
-}
-
-std::span<const std::uint8_t> spanOf(const QByteArray& array) {
-    return {reinterpret_cast<const std::uint8_t*>(array.constData()),
-            static_cast<std::size_t>(array.size())};
-}
-
 // Pagers that never stored the second-tone durations get their defaults.
 void fillUnsetToneDurations(QByteArray& image) {
     const auto fill = [&](int offset, std::uint8_t value) {
@@ -72,8 +52,8 @@ void fillUnsetToneDurations(QByteArray& image) {
 
 // --- shared steps ---------------------------------------------------------------------------
 
-bool PagerOperations::takeHeaderAndSerial() {
-    QByteArray header(PagerField::headerBlockSize, '\0');
+bool PagerOperations::readHeaderBlock(QByteArray& header) {
+    header = QByteArray(PagerField::headerBlockSize, '\0');
     if (!link_.read(frames::kPagerUnit, PagerField::headerBlock, PagerField::headerBlockSize,
                     bytesOf(header))) {
         host_.setFirmwareVisible(false);
@@ -81,9 +61,16 @@ bool PagerOperations::takeHeaderAndSerial() {
         failureEnd(QStringLiteral("Read Firmware Version Fail !"), kReadyAfterFailure, true);
         return false;
     }
-    // The pager's own header (firmware version, channel marks) replaces the editor's.
     host_.setFirmwareText(firmwareVersionText(spanOf(header)));
     host_.setFirmwareVisible(true);
+    return true;
+}
+
+bool PagerOperations::takeHeaderAndSerial() {
+    QByteArray header;
+    if (!readHeaderBlock(header))
+        return false;
+    // The pager's own header (firmware version, channel marks) replaces the editor's.
     host_.workingImage().replace(spanOf(header), PagerField::headerBlock);
     setGauge(0);
 
@@ -139,7 +126,7 @@ bool PagerOperations::startWrite() {
     return true;
 }
 
-bool PagerOperations::readVersionBlock() {
+bool PagerOperations::readVersionBlock(QByteArray* versionBlock) {
     host_.setFirmwareText(QString());
     setGauge(0);
     host_.setProgressState(kReadVersionState);
@@ -153,6 +140,8 @@ bool PagerOperations::readVersionBlock() {
         failureEnd(QStringLiteral("Read Software Version Fail !"), kReadyAfterFailure, true);
         return false;
     }
+    if (versionBlock)
+        *versionBlock = block;
     host_.setFirmwareText(QString());
     setGauge(0);
     host_.setGaugeVisible(false);
@@ -201,19 +190,20 @@ PagerOperations::WriteResult PagerOperations::writeImage() {
     return WriteResult::Success;
 }
 
-void PagerOperations::showWriteOutcome(WriteResult result) {
-    QString text;
+QString PagerOperations::writeOutcomeText(WriteResult result) {
     switch (result) {
     case WriteResult::Success:
-        text = QStringLiteral(" Write Success !");
-        break;
+        return QStringLiteral(" Write Success !");
     case WriteResult::WriteFailure:
-        text = QStringLiteral(" Write Fail !");
-        break;
+        return QStringLiteral(" Write Fail !");
     case WriteResult::VerifyFailure:
-        text = QStringLiteral(" Verify Fail !");
-        break;
+        return QStringLiteral(" Verify Fail !");
     }
+    return {};
+}
+
+void PagerOperations::showWriteOutcome(WriteResult result) {
+    const QString text = writeOutcomeText(result);
     host_.setProgressState(text);
     reportOutcome(text, result != WriteResult::Success);
 }

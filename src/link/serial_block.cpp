@@ -9,6 +9,12 @@
 
 namespace kz {
 
+QString serialNumberText(std::span<const std::uint8_t, kSerialTextSize> characters) {
+    const auto end = std::find(characters.begin(), characters.end(), std::uint8_t{0});
+    return QString::fromLatin1(reinterpret_cast<const char*>(characters.data()),
+                               static_cast<qsizetype>(end - characters.begin()));
+}
+
 SerialBlockCheck checkSerialBlock(std::span<const std::uint8_t, kSerialBlockSize> block) {
     SerialBlockCheck check;
     if (std::all_of(block.begin(), block.end(),
@@ -22,8 +28,7 @@ SerialBlockCheck checkSerialBlock(std::span<const std::uint8_t, kSerialBlockSize
     }
     check.kind = SerialBlockCheck::Kind::Valid;
     const QByteArray serial(reinterpret_cast<const char*>(block.data()), kSerialTextSize);
-    const qsizetype end = serial.indexOf('\0');
-    check.serialText = QString::fromLatin1(end < 0 ? serial : serial.left(end));
+    check.serialText = serialNumberText(block.first<kSerialTextSize>());
     check.knownPrefix = hasKnownSerialPrefix(serial);
     return check;
 }

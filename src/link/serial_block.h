@@ -28,6 +28,10 @@ struct SerialBlockCheck {
     bool knownPrefix = false;
 };
 
+// The serial number as the serial field shows it: the characters up to the first zero byte (a
+// serial number shorter than fourteen characters is stored followed by zero bytes).
+QString serialNumberText(std::span<const std::uint8_t, kSerialTextSize> characters);
+
 // Judges a serial-number block as read from the pager.
 SerialBlockCheck checkSerialBlock(std::span<const std::uint8_t, kSerialBlockSize> block);
 

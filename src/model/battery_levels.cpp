@@ -68,4 +68,9 @@ std::optional<int> alertPeriodPositionOf(std::uint8_t byte) {
     return std::nullopt;
 }
 
+bool hasPreTableBatteryLevels(std::uint8_t major, std::uint8_t minorPatch) {
+    const int version = major * 100 + (minorPatch >> 4) * 10 + (minorPatch & 0x0F);
+    return version < 219 || major == 0xFF || major == 0;
+}
+
 } // namespace kz

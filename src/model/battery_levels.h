@@ -33,6 +33,15 @@ bool gaugeOrderRefused(GaugeList changed, int high, int med, int low);
 inline const QString kGaugeOrderMessage =
     QStringLiteral("You must let Level-High > Level-Med > Level-Low !");
 
+// Images written by a tool older than 2.1.9, or never stamped by one (major digit 0 or 0xFF),
+// hold gauge levels from before the battery table. The serial-number run gives such pagers the
+// production levels Low 3.50 V, Med 3.80 V, High 3.95 V. `major` and `minorPatch` are the two
+// bytes of the tool version (minor digit in the high nibble, patch digit in the low one).
+bool hasPreTableBatteryLevels(std::uint8_t major, std::uint8_t minorPatch);
+inline constexpr std::uint8_t kProductionGaugeLow = 199;
+inline constexpr std::uint8_t kProductionGaugeMed = 216;
+inline constexpr std::uint8_t kProductionGaugeHigh = 224;
+
 // Low-battery alert period, in 30 s units; 255 switches the alert off. The list offers
 // "Disable", "2 min", "5 min", "10 min" and "30 min" (positions 0..4).
 inline constexpr int kAlertPeriodPositions = 5;

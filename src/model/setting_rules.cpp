@@ -91,9 +91,12 @@ std::optional<std::uint8_t> byteOfTypedNumber(const QString& typed) {
     return static_cast<std::uint8_t>(v);
 }
 
+bool isSingleChannelHeader(std::uint8_t mark, int firmwareValue) {
+    return mark == kOneChannelMark || firmwareValue >= kOneChannelFirmware;
+}
+
 bool isOneChannelPager(std::uint8_t mark, std::uint8_t mark2, int firmwareValue) {
-    return mark == kOneChannelMark || mark2 == kOneChannelMark ||
-           firmwareValue >= kOneChannelFirmware;
+    return isSingleChannelHeader(mark, firmwareValue) || mark2 == kOneChannelMark;
 }
 
 std::optional<std::uint8_t> priorityScanCountOf(int position, std::uint8_t batterySave2) {

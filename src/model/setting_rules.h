@@ -68,6 +68,9 @@ std::optional<std::uint8_t> byteOfTypedNumber(const QString& typed);
 // --- one channel --------------------------------------------------------------------------------
 // Pagers with firmware 5.0.0 or later are single-channel whatever their marks say.
 inline constexpr int kOneChannelFirmware = 500;
+// Whether a pager's header block is one of a single-channel pager: its mark (oneChannelMark)
+// says so, or its firmware is 5.0.0 or later.
+bool isSingleChannelHeader(std::uint8_t mark, int firmwareValue);
 // Whether an image is one of a single-channel pager: either mark (oneChannelMark,
 // oneChannelMark2) says so, or the firmware (major x 100 + minor x 10 + patch) is 5.0.0 or later.
 bool isOneChannelPager(std::uint8_t mark, std::uint8_t mark2, int firmwareValue);

@@ -48,6 +48,27 @@ TEST(BatteryTable, ListTextsReadAsHundredths) {
         EXPECT_FALSE(kz::batteryHundredthsOf(QString::fromLatin1(text))) << text;
 }
 
+TEST(BatteryTable, ImagesOfToolsBefore219OrNeverStampedHavePreTableLevels) {
+    struct Case {
+        int major;
+        int minorPatch;
+        bool preTable;
+    };
+    const Case cases[] = {
+        {0x02, 0x18, true},  {0x02, 0x19, false}, {0x01, 0x08, true}, {0x03, 0x00, false},
+        {0x02, 0x20, false}, {0xFF, 0xFF, true},  {0x00, 0x99, true}, {0x02, 0x0F, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kz::hasPreTableBatteryLevels(static_cast<std::uint8_t>(c.major),
+                                               static_cast<std::uint8_t>(c.minorPatch)),
+                  c.preTable)
+            << std::hex << c.major << "/" << c.minorPatch;
+    // The production levels are table voltages: 3.50 V, 3.80 V and 3.95 V.
+    EXPECT_EQ(kz::batteryVoltageOf(kz::kProductionGaugeLow), 350);
+    EXPECT_EQ(kz::batteryVoltageOf(kz::kProductionGaugeMed), 380);
+    EXPECT_EQ(kz::batteryVoltageOf(kz::kProductionGaugeHigh), 395);
+}
+
 TEST(GaugeOrder, OnlyTheChangedListsComparisonsAreMade) {
     struct Case {
         GaugeList changed;

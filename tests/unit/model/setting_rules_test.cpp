@@ -173,4 +173,18 @@ TEST(OneChannel, EitherMarkOrFirmwareFiveMakesASingleChannelPager) {
             << c.mark << "/" << c.mark2 << "/" << c.firmware;
 }
 
+TEST(OneChannel, APagersHeaderAloneSaysSingleChannelByItsMarkOrFirmwareFive) {
+    struct Case {
+        int mark;
+        int firmware;
+        bool single;
+    };
+    const Case cases[] = {{254, 220, true},  {255, 500, true}, {255, 499, false},
+                          {255, 220, false}, {0, 0, false},    {254, 520, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(kz::isSingleChannelHeader(static_cast<std::uint8_t>(c.mark), c.firmware),
+                  c.single)
+            << c.mark << "/" << c.firmware;
+}
+
 } // namespace
