@@ -13,6 +13,7 @@
 #include "window_controls.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -356,6 +357,106 @@ TEST_F(LinkE2eTest, OutcomePanelTellsOfASilentProgrammer) {
               control<QLabel>(*form, "StatusPanel1")->palette().color(QPalette::WindowText));
     // The whole text fits its 250-pixel panel.
     EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->width());
+}
+
+} // namespace
+
+namespace {
+
+// The serial field on a production line: a scanner types the label in a burst and ends it with
+// Enter; a person types slower.
+class SerialScanE2eTest : public LinkE2eTest {
+protected:
+    QLineEdit* field() { return control<QLineEdit>(*form, "edtSerialNo"); }
+    void enterField() {
+        QTest::mouseClick(field(), Qt::LeftButton);
+        ASSERT_TRUE(field()->hasFocus());
+    }
+    QString logOfToday() const {
+        QFile file(QDir(dir.path()).filePath(QDate::currentDate().toString("yyyy-MM-dd") + ".log"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }
+};
+
+TEST_F(SerialScanE2eTest, AScanProgramsThePagerAndLeavesTheFieldReadyForTheNextLabel) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    enterField();
+    QTest::keyClicks(field(), "948GH3d0012001");
+    QTest::keyClick(field(), Qt::Key_Return);
+
+    EXPECT_EQ(pager().text(PagerField::serialNumber, 14), "948GH3d0012001");
+    EXPECT_TRUE(pager().serialSumMatches());
+    EXPECT_EQ(pager(), form->image());
+    EXPECT_TRUE(logOfToday().contains("Serial No. = 948GH3d0012001  Write Success !\r\n"));
+    EXPECT_TRUE(recorder.messages().empty());
+    EXPECT_EQ(form->status(), "  Ready ......");
+    // The field is the window's focus (the window itself becomes active again once the
+    // progress window has gone, at the window system's moment).
+    EXPECT_EQ(form->focusWidget(), field());
+    EXPECT_TRUE(field()->text().isEmpty()) << "the next label starts on an empty field";
+
+    // The next label right away.
+    QTest::keyClicks(field(), "948GH3d0012002");
+    QTest::keyClick(field(), Qt::Key_Return);
+    EXPECT_EQ(pager().text(PagerField::serialNumber, 14), "948GH3d0012002");
+}
+
+TEST_F(SerialScanE2eTest, TypingByHandOrTooFewCharactersStartsNothing) {
+    startCradle();
+    showWindow({cradle->portPath()});
+    const int requestsBefore = cradle->model().requestCount();
+
+    enterField();
+    QTest::keyClicks(field(), "9481234567"); // ten characters, fast
+    QTest::keyClick(field(), Qt::Key_Return);
+    EXPECT_TRUE(field()->hasFocus());
+    EXPECT_EQ(field()->text(), "9481234567");
+
+    control<QLineEdit>(*form, "edtNull")->setFocus();
+    enterField();
+    EXPECT_TRUE(field()->text().isEmpty()) << "entering the field empties it";
+    QTest::keyClicks(field(), "94");
+    QTest::qWait(300);
+    QTest::keyClicks(field(), "8GH3d0012001");
+    QTest::keyClick(field(), Qt::Key_Return);
+    EXPECT_TRUE(control<QLineEdit>(*form, "edtNull")->hasFocus())
+        << "Enter after a long entry typed by hand moves the focus on";
+    EXPECT_EQ(cradle->model().requestCount(), requestsBefore);
+    EXPECT_TRUE(logOfToday().isEmpty());
+    EXPECT_TRUE(recorder.messages().empty());
+}
+
+TEST_F(SerialScanE2eTest, ASingleChannelPagerRefusedChecksOneChannel) {
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::setSingleChannel(memory);
+    startCradle(memory);
+    showWindow({cradle->portPath()});
+    auto* oneChannel = control<QCheckBox>(*form, "chkOneChannel");
+    ASSERT_FALSE(oneChannel->isChecked());
+    const kz::TPagerImage before = pager();
+    enterField();
+    QTest::keyClicks(field(), "948GH3d0012001");
+    QTest::keyClick(field(), Qt::Key_Return);
+    EXPECT_EQ(recorder.texts(), QStringList{"You cannot turn your single channel pager into a "
+                                            "2-channel scan-capable model!"});
+    EXPECT_EQ(pager(), before);
+    EXPECT_TRUE(oneChannel->isChecked());
+    EXPECT_EQ(form->image().byte(PagerField::oneChannelMark2), PagerValue::oneChannelPager);
+    EXPECT_EQ(form->status(), "  Ready .....");
+    EXPECT_EQ(form->focusWidget(), field());
+}
+
+TEST_F(SerialScanE2eTest, ASerialNumberShorterThanFourteenShowsWithoutItsZeroBytes) {
+    kz::TPagerImage memory = kz::sim::defaultCradleMemory();
+    kz::sim::setSerialNumber(memory, "948GH3d001200"); // 13 characters and a zero byte
+    memory.storeImageSum();
+    startCradle(memory);
+    showWindow({cradle->portPath()});
+    control<QAction>(*form, "Read1")->trigger();
+    ASSERT_EQ(state(), " Read Success !");
+    EXPECT_EQ(field()->text(), "948GH3d001200");
+    EXPECT_EQ(field()->text().size(), 13);
 }
 
 } // namespace
