@@ -91,6 +91,11 @@ private:
     // Reads the header block and shows the firmware version; on a failure ends the operation.
     bool readHeaderBlock(QByteArray& header);
     WriteResult writeImage();
+    // Gauge, state and status line of a Write (and of the serial-number run's transfer).
+    void showWriteProgress();
+    // Writes one block of the working image, then reads it back and compares; the gauge moves
+    // on by the block.
+    WriteResult writeAndReadBack(int address, int count);
     // " Write Success !", " Write Fail !" or " Verify Fail !": the progress window's state text.
     static QString writeOutcomeText(WriteResult result);
     void showWriteOutcome(WriteResult result);

@@ -27,7 +27,6 @@ using namespace transfer;
 
 // The run moves the image in four blocks of this size, each read back before the next.
 constexpr int kRunBlock = 128;
-constexpr int kRunGaugeMax = 1728;
 constexpr int kVersionGaugeMax = 16;
 constexpr int kRunOutcomePauseMs = 500;
 
@@ -134,11 +133,7 @@ bool PagerOperations::refuseSingleChannelPager(const QByteArray& header, SerialR
 
 PagerOperations::WriteResult PagerOperations::writeWholeImage() {
     TPagerImage& image = host_.workingImage();
-    host_.setGaugeRange(kRunGaugeMax);
-    setGauge(0);
-    host_.setGaugeVisible(true);
-    host_.setProgressState(QStringLiteral("Write Now ......"));
-    host_.setStatusLine(QStringLiteral("  Write Now ......"));
+    showWriteProgress();
     // A newly labelled pager: no serial prefix of a known production batch.
     serialPrefixFlag_ = false;
     host_.applySquelchPresets();
@@ -148,13 +143,10 @@ PagerOperations::WriteResult PagerOperations::writeWholeImage() {
 
     // All of it this time, the header, the serial-number block and the version block included.
     link_.setProgressTotal(kRunBlock);
-    for (int address = 0; address < TPagerImage::kSize; address += kRunBlock) {
-        if (!link_.write(image.bytes(), address, kRunBlock))
-            return WriteResult::WriteFailure;
-        if (!link_.readBack(image.bytes(), address, kRunBlock))
-            return WriteResult::VerifyFailure;
-        setGauge(gaugeValue_ + kRunBlock);
-    }
+    for (int address = 0; address < TPagerImage::kSize; address += kRunBlock)
+        if (const WriteResult result = writeAndReadBack(address, kRunBlock);
+            result != WriteResult::Success)
+            return result;
     return WriteResult::Success;
 }
 

@@ -160,32 +160,37 @@ void PagerOperations::storeImageSumAsThePagerHoldsIt(TPagerImage& image) const {
     image.setWord16(PagerField::imageSum, asStored.computeImageSum());
 }
 
-PagerOperations::WriteResult PagerOperations::writeImage() {
-    TPagerImage& image = host_.workingImage();
+void PagerOperations::showWriteProgress() {
     host_.setGaugeRange(kWriteGaugeMax);
     setGauge(0);
     host_.setGaugeVisible(true);
     host_.setProgressState(QStringLiteral("Write Now ......"));
     host_.setStatusLine(QStringLiteral("  Write Now ......"));
-    storeImageSumAsThePagerHoldsIt(image);
+}
+
+PagerOperations::WriteResult PagerOperations::writeAndReadBack(int address, int count) {
+    const TPagerImage& image = host_.workingImage();
+    if (!link_.write(image.bytes(), address, count))
+        return WriteResult::WriteFailure;
+    if (!link_.readBack(image.bytes(), address, count))
+        return WriteResult::VerifyFailure;
+    setGauge(gaugeValue_ + count);
+    return WriteResult::Success;
+}
+
+PagerOperations::WriteResult PagerOperations::writeImage() {
+    showWriteProgress();
+    storeImageSumAsThePagerHoldsIt(host_.workingImage());
     purgeQuietly(port_);
 
     link_.setProgressTotal(kWriteBlock);
-    // Each block is written, then read back and compared before the next one goes.
-    const auto transfer = [&](int address, int count) {
-        if (!link_.write(image.bytes(), address, count))
-            return WriteResult::WriteFailure;
-        if (!link_.readBack(image.bytes(), address, count))
-            return WriteResult::VerifyFailure;
-        setGauge(gaugeValue_ + count);
-        return WriteResult::Success;
-    };
     for (int address = 0; address < PagerField::serialBlock; address += kWriteBlock)
-        if (const WriteResult result = transfer(address, kWriteBlock);
+        if (const WriteResult result = writeAndReadBack(address, kWriteBlock);
             result != WriteResult::Success)
             return result;
     for (const auto& [address, count] : kTailBlocks)
-        if (const WriteResult result = transfer(address, count); result != WriteResult::Success)
+        if (const WriteResult result = writeAndReadBack(address, count);
+            result != WriteResult::Success)
             return result;
     return WriteResult::Success;
 }
