@@ -6,7 +6,6 @@
 #include "start_options.h"
 
 #include <QCommandLineParser>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     kz::Application app(argc, argv);
@@ -45,9 +44,6 @@ int main(int argc, char* argv[]) {
     messageBoxes.setParent(&form1);
     QObject::connect(&guard, &kz::SingleInstance::activationRequested, &form1,
                      &TForm1::bringToFront);
-    // Centred on the desktop.
-    if (const QScreen* screen = form1.screen())
-        form1.move(screen->availableGeometry().center() - form1.rect().center());
     form1.show();
     const int result = app.exec();
     kz::installMessageService(nullptr);

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -38,7 +39,8 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
     link_ = new kz::MainWindowLink(*this, options_);
 
     buildEditor();
-    resize(825, 655);
+    tightenLayouts();
+    placeOnDesktop();
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     FormCreate();
@@ -55,6 +57,16 @@ TForm1::TForm1(kz::StartOptions options, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::placeOnDesktop() {
+    // The client area is the area under the menu bar, so the menu bar's height comes on top.
+    // The window is centred with this, its final size. The window manager's frame is not known
+    // before the first show: the window itself is centred, and the frame lies around it.
+    QRect placed(0, 0, kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* desktop = screen())
+        placed.moveCenter(desktop->availableGeometry().center());
+    setGeometry(placed);
+}
 
 void TForm1::FormCreate() {
     // 1. The application title is the window caption.

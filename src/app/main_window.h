@@ -41,6 +41,10 @@ public:
     explicit TForm1(kz::StartOptions options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The area under the menu bar: the pages, the rows above and below them and the status bar.
+    static constexpr int kClientWidth = 825;
+    static constexpr int kClientHeight = 655;
+
     // --- shared values ---------------------------------------------------------------------
     kz::TPagerImage& image() { return image_; }
     const kz::TPagerImage& image() const { return image_; }
@@ -94,6 +98,8 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildEditor();
+    void tightenLayouts();
+    void placeOnDesktop();
 
     void FormCreate();
     void FormShow();

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -84,11 +87,22 @@ QWidget* TForm1::buildTopRow() {
     auto* serialLayout = new QHBoxLayout(serialSetting);
     serialLayout->addWidget(named(new QLabel(QStringLiteral("COM Port")), "lblComPort"));
     cboPort = named(new QComboBox, "cboPort");
-    cboPort->setMinimumContentsLength(10);
+    // A long device path (a simulated cradle's link, a port given by path) is cut in the closed
+    // list rather than pushing the groups of the row out of the window.
+    cboPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboPort->setMinimumContentsLength(16);
     serialLayout->addWidget(cboPort);
     layout->addWidget(serialSetting);
 
     lblVersion = named(new QLabel(QStringLiteral("Firmware Ver.")), "lblVersion");
+    // Its place is kept while it is hidden, wide enough for two digits in each part of the
+    // version (a header holds one digit a byte), so that showing it after a Read moves nothing
+    // else in the row.
+    lblVersion->setFixedWidth(
+        lblVersion->fontMetrics().horizontalAdvance(QStringLiteral("FirmVer. 99.99.99")) + 4);
+    QSizePolicy keepPlace = lblVersion->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    lblVersion->setSizePolicy(keepPlace);
     lblVersion->setVisible(false);
     layout->addWidget(lblVersion);
 
@@ -155,6 +169,29 @@ void TForm1::buildDebugPage() {
     memRec->setReadOnly(true);
     layout->addWidget(memRec);
     TabSheet5->layout()->addWidget(dock);
+}
+
+void TForm1::tightenLayouts() {
+    // The window keeps its 825 x 655 client area, and its tallest page (Setting) must fit under
+    // the top row with the bench strip below: every layout of the window, the pages' included,
+    // keeps narrow margins and little space between rows. Space between columns stays as the
+    // pages set it.
+    constexpr int kMargin = 4;
+    constexpr int kRowSpacing = 2;
+    for (QLayout* layout : centralWidget()->findChildren<QLayout*>()) {
+        const QMargins m = layout->contentsMargins();
+        layout->setContentsMargins(std::min(m.left(), kMargin), std::min(m.top(), kMargin),
+                                   std::min(m.right(), kMargin), std::min(m.bottom(), kMargin));
+        if (auto* grid = qobject_cast<QGridLayout*>(layout))
+            grid->setVerticalSpacing(std::min(grid->verticalSpacing(), kRowSpacing));
+        else if (auto* form = qobject_cast<QFormLayout*>(layout))
+            form->setVerticalSpacing(std::min(form->verticalSpacing(), kRowSpacing));
+        else if (auto* box = qobject_cast<QBoxLayout*>(layout);
+                 box && (box->direction() == QBoxLayout::TopToBottom ||
+                         box->direction() == QBoxLayout::BottomToTop))
+            box->setSpacing(std::min(box->spacing(), kRowSpacing));
+    }
+    centralWidget()->layout()->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
 }
 
 void TForm1::buildEditor() {

@@ -58,17 +58,20 @@ QPixmap productPicture() {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+    // Only the close button in the title bar: without CustomizeWindowHint the window manager
+    // would add its usual minimise and maximise buttons.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(2);
-    panel->setMidLineWidth(1);
+    // A raised bevel outside and a lowered one inside it, one pixel each.
+    panel->setFrameStyle(QFrame::Box | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setMidLineWidth(0);
 
     auto* picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("ProgramIcon"));

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 // Explains the reset methods of the Setting page; opened by its "Help" link.
@@ -14,7 +14,11 @@ public:
     // The nineteen lines of the help text, leading and trailing blanks included.
     static const QStringList& helpLines();
 
-    QPlainTextEdit* Memo1 = nullptr;
+    // The window's fixed client size; the memo fills all of it.
+    static constexpr int kWidth = 561;
+    static constexpr int kHeight = 360;
+
+    QTextEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;
 
     void Button1Click();

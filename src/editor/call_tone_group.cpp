@@ -19,17 +19,18 @@ using kz::CallFamily;
 using kz::Channel;
 using kz::named;
 
-// Column widths shared by the headings and the rows.
-constexpr int kToneWidth = 62;
+// Column widths shared by the headings and the rows. They are as narrow as their contents
+// allow: the whole group, with the enable boxes before it, must fit the main window's width.
+constexpr int kToneWidth = 56;
 constexpr int kTypeWidth = 92;
 constexpr int kPatternWidth = 74;
 constexpr int kAlertListWidth = 62;
 constexpr int kAlertTimeWidth = 44;
 constexpr int kUnitWidth = 16;
-constexpr int kSwitchWidth = 40;
+constexpr int kSwitchWidth = 36;
 constexpr int kPriorityWidth = 64;
 constexpr int kEnableWidth = 104;
-constexpr int kSpacing = 6;
+constexpr int kSpacing = 4;
 // From the left edge of a row panel to its duty panel.
 constexpr int kDutyIndent = 2 * kToneWidth + kTypeWidth + kPatternWidth + kAlertListWidth +
                             kAlertTimeWidth + kUnitWidth + 7 * kSpacing;
@@ -161,7 +162,10 @@ QHBoxLayout* headings(QGroupBox* group) {
                             kAlertListWidth + kAlertTimeWidth + kUnitWidth, group));
     for (const char* sw : {"SW-A", "SW-B", "SW-C", "SW-D"})
         line->addWidget(heading(QString::fromLatin1(sw), kSwitchWidth, group));
-    line->addWidget(heading(QStringLiteral("Priority Alert"), kPriorityWidth + 24, group));
+    // Two lines under the column's own width rather than one reaching past the rows.
+    QLabel* priority = heading(QStringLiteral("Priority Alert"), kPriorityWidth, group);
+    priority->setWordWrap(true);
+    line->addWidget(priority);
     line->addStretch();
     return line;
 }
