@@ -17,7 +17,6 @@ namespace kz::cli {
 
 inline const QString kProgram = QStringLiteral("kz904-cli");
 
-
 // A subcommand's parser. parse() handles --help and usage errors itself.
 class CommandLine {
 public:

@@ -214,6 +214,7 @@ Decoder tones(Channel channel, CallFamily family, bool codes) {
                 if (codes) {
                     const std::uint16_t code = c.image.word16(at);
                     value = hex16(code);
+                    // A code can be worked out for the tones of the widest system (User) only.
                     if (acceptedToneRange(ToneSystem::User).contains(tone) &&
                         toneCode(tone) != code)
                         value += QStringLiteral(" (the code of its tone is %1)")

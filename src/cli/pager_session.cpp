@@ -14,6 +14,21 @@
 
 namespace kz::cli {
 
+namespace {
+
+// The system's reason first: on a terminal there is no message box whose title says what failed.
+QString openFailureText(const ECommError& error) {
+    QString text = QStringLiteral("cannot open the port: ") + error.reason();
+    if (error.permissionDenied())
+        text += QStringLiteral(" (this user may not use it: serial ports belong to the group "
+                               "\"dialout\")");
+    else if (error.code() == ECommError::OpenFailed)
+        text += QStringLiteral(" (absent, or in use by another program)");
+    return text;
+}
+
+} // namespace
+
 PagerSession::PagerSession(const LinkOptions& options, ProgressDisplay& progress)
     : options_(options), progress_(progress), host_(progress, options.startupDirectory),
       operations_(port_, host_) {}
@@ -50,8 +65,7 @@ Outcome PagerSession::connect() {
             openProgrammerPort(port_, options_.port);
         } catch (const ECommError& error) {
             port_.close();
-            return {kPortUnusable,
-                    options_.port + QStringLiteral(": ") + oneLine(portOpenFailureMessage(error))};
+            return {kPortUnusable, options_.port + QStringLiteral(": ") + openFailureText(error)};
         }
         port_.close();
         return {};
@@ -113,8 +127,12 @@ Outcome PagerSession::write(const TPagerImage& image) {
 }
 
 Outcome PagerSession::verify(const TPagerImage& image) {
-    messages_.clear();
     host_.image = image;
+    return verifyWritten();
+}
+
+Outcome PagerSession::verifyWritten() {
+    messages_.clear();
     operations_.Verify1Click();
     return judge(QStringLiteral("Verify Success !"), true);
 }

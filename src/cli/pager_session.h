@@ -50,6 +50,10 @@ public:
     Outcome write(const TPagerImage& image);
     // Compares the pager with the image.
     Outcome verify(const TPagerImage& image);
+    // Compares the pager with the image the last write left: the file's configuration with the
+    // pager's header and serial number, the version stamp and the sum (the window's Verify after
+    // its Write).
+    Outcome verifyWritten();
 
     // The port in use (after connect()).
     QString portName() const { return operations_.selectedPortName(); }

@@ -59,10 +59,12 @@ void ProgressDisplay::transfer(int blocksDone, int blocksTotal, int bytesDone, i
 
 void ProgressDisplay::drawBar() {
     // Clears to the end of the line: a shorter step text leaves nothing of a longer one.
-    stream_ << '\r'
-            << barText(blocksDone_, blocksTotal_, bytesDone_, bytesTotal_,
-                       clock_.elapsed() / 1000.0, step_)
-            << "\x1b[K";
+    const double seconds = clock_.elapsed() / 1000.0;
+    // Before the transfer there is nothing to fill: the step alone.
+    const QString line = blocksTotal_ > 0 ? barText(blocksDone_, blocksTotal_, bytesDone_,
+                                                    bytesTotal_, seconds, step_)
+                                          : QString::asprintf("%4.1f s  ", seconds) + step_;
+    stream_ << '\r' << line << "\x1b[K";
     stream_.flush();
     barOpen_ = true;
 }

@@ -14,6 +14,11 @@ namespace kz::cli {
 
 namespace {
 
+const QCommandLineOption kVerifyOption(
+    QStringLiteral("verify"),
+    QStringLiteral("After a successful write, verify the pager against what was written (the "
+                   "file with the pager's header and serial number, the version stamp and the "
+                   "sum)."));
 const QCommandLineOption kOutputOption({QStringLiteral("o"), QStringLiteral("output")},
                                        QStringLiteral("The table file to write."),
                                        QStringLiteral("FILE"));
@@ -35,9 +40,14 @@ int withSession(CommandLine& line, Console& console, Operation operation) {
 // write and verify: the file's image against the pager.
 int fileToPager(const QStringList& arguments, Console& console, const QString& command,
                 const QString& description, bool write) {
-    CommandLine line(command, command + QStringLiteral(" FILE [-p PORT | --simulate] [-q]"),
+    CommandLine line(command,
+                     command + (write
+                                    ? QStringLiteral(" FILE [-p PORT | --simulate] [-q] [--verify]")
+                                    : QStringLiteral(" FILE [-p PORT | --simulate] [-q]")),
                      description);
     line.addLinkOptions();
+    if (write)
+        line.parser().addOption(kVerifyOption);
     line.parser().addPositionalArgument(QStringLiteral("FILE"),
                                         QStringLiteral("The table file (512 bytes)."));
     bool done = false;
@@ -50,6 +60,8 @@ int fileToPager(const QStringList& arguments, Console& console, const QString& c
         return fail(console, kFileError, error);
     return withSession(line, console, [&](PagerSession& session) {
         Outcome outcome = write ? session.write(*image) : session.verify(*image);
+        if (write && outcome.ok() && line.parser().isSet(kVerifyOption))
+            return session.verifyWritten();
         if (outcome.status == kDifferent)
             outcome.error += QStringLiteral(" than ") + path;
         return outcome;
