@@ -59,6 +59,8 @@ Outcome PagerSession::connect() {
     operations_.setPortNames(ports::buildPortNames(ports::systemPortNames(), leading));
     host_.selectPortIndex(0);
 
+    if (cradle_)
+        return {}; // the cradle's port is the first of the list and the one chosen
     if (!options_.port.isEmpty()) {
         // A port that cannot be opened is told apart from a programmer that does not answer.
         try {

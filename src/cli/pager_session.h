@@ -41,7 +41,8 @@ public:
     PagerSession& operator=(const PagerSession&) = delete;
 
     // Starts the simulated cradle when asked, builds the port list and chooses the port: the
-    // named one (refused when it cannot be opened), or the first that answers the board search.
+    // simulated cradle's, the named one (refused when it cannot be opened), or the first that
+    // answers the board search.
     Outcome connect();
 
     // The pager's image into `image`.
