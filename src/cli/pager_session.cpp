@@ -12,6 +12,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace kz::cli {
 
 namespace {
@@ -107,8 +109,17 @@ Outcome PagerSession::judge(const QString& expectedSuccess, bool differenceIsFai
     if (reason == QStringLiteral("Verify Fail !") && differenceIsFailure)
         return failure(kDifferent, reason + QStringLiteral(" the pager holds other bytes"));
     const QString dump = QDir(options_.startupDirectory).filePath(QStringLiteral("errtbl.tbl"));
-    if (reason == QStringLiteral("Checksum Error !") || reason == QStringLiteral("Read Fail !"))
-        reason += QStringLiteral(" (what was read is in %1)").arg(QDir::toNativeSeparators(dump));
+    if (reason == QStringLiteral("Checksum Error !") || reason == QStringLiteral("Read Fail !")) {
+        // The dump of what was read is told of, or why there is none.
+        const auto saveError =
+            std::find_if(messages_.shown().begin(), messages_.shown().end(),
+                         [](const Message& m) { return m.text == QStringLiteral("Save Error!"); });
+        reason +=
+            saveError == messages_.shown().end()
+                ? QStringLiteral(" (what was read is in %1)").arg(QDir::toNativeSeparators(dump))
+                : QStringLiteral(" (%1 could not be written: %2)")
+                      .arg(QDir::toNativeSeparators(dump), saveError->detail);
+    }
     return failure(kTransferFailed, reason);
 }
 

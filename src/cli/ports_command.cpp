@@ -23,11 +23,20 @@ std::optional<QSerialPortInfo> systemInfoOf(const QString& name) {
     return std::nullopt;
 }
 
+// The device a port name opens: the one the system reports for it, else the one the serial
+// port would open (COMn on Unix is /dev/ttyS(n-1); a path is taken as it is).
+QString locationOf(const QString& name, const std::optional<QSerialPortInfo>& info) {
+    return info ? info->systemLocation() : TCommPort::systemLocation(name);
+}
+
 // Whether the port can be had now: opened with the programmer's settings and closed again.
-QString stateOf(const QString& name) {
+QString stateOf(const QString& name, const QString& location, bool reported) {
 #ifdef Q_OS_UNIX
-    if (!QFileInfo::exists(TCommPort::systemLocation(name)))
+    if (!reported && !QFileInfo::exists(location))
         return QStringLiteral("absent");
+#else
+    Q_UNUSED(location);
+    Q_UNUSED(reported);
 #endif
     TCommPort port;
     try {
@@ -78,10 +87,11 @@ int portsCommand(const QStringList& arguments, Console& console) {
         ports::buildPortNames(ports::systemPortNames(), line.parser().values(portOption));
     for (const QString& name : names) {
         const auto info = systemInfoOf(name);
+        const QString location = locationOf(name, info);
         QString text = QStringLiteral("%1  %2  %3")
                            .arg(name, -10)
-                           .arg(TCommPort::systemLocation(name), -14)
-                           .arg(stateOf(name));
+                           .arg(location, -14)
+                           .arg(stateOf(name, location, info.has_value()));
         if (info) {
             const QString description = describe(*info);
             if (!description.isEmpty())

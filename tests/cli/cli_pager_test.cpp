@@ -53,12 +53,12 @@ protected:
         ASSERT_TRUE(cradle->start()) << cradle->errorString().toStdString();
     }
 
-    int run(QStringList arguments) {
+    int run(QStringList arguments, bool terminal = false) {
         outText.clear();
         errText.clear();
         QTextStream out(&outText);
         QTextStream err(&errText);
-        cli::Console console{out, err, false};
+        cli::Console console{out, err, terminal};
         return cli::run(arguments, console);
     }
     // The arguments that reach the cradle.
@@ -155,6 +155,30 @@ TEST_F(CliPager, VerifyTellsASamePagerFromAChangedOne) {
     EXPECT_TRUE(errText.contains("Verify Fail !"));
     EXPECT_TRUE(errText.contains(path("changed.tbl")));
     EXPECT_EQ(cradle->model().memory(), pager); // a Verify writes nothing
+}
+
+TEST_F(CliPager, OnATerminalTheBarCountsTheBlocksAndBytesOfTheTransfer) {
+    startCradle(programmedPager());
+    writeFile("new.tbl", bytesOf(kz::sim::defaultCradleMemory()));
+    const struct {
+        QStringList arguments;
+        const char* lastBar;
+    } cases[] = {
+        // 13 blocks of 32 bytes up to the serial number, the 64 bytes at 432, the 16 at 496.
+        {QStringList{"write", path("new.tbl")}, "15/15 blocks 496/496 bytes"},
+        {QStringList{"read", "-o", path("back.tbl")}, "4/4 blocks 512/512 bytes"},
+        {QStringList{"verify", path("back.tbl")}, "4/4 blocks 512/512 bytes"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(run(c.arguments + port(), true), cli::kSuccess) << errText.toStdString();
+        const QStringList redraws = errText.split(u'\r');
+        QString last;
+        for (const QString& redraw : redraws)
+            if (redraw.contains("blocks"))
+                last = redraw;
+        EXPECT_TRUE(last.contains(QString::fromLatin1(c.lastBar))) << last.toStdString();
+        EXPECT_TRUE(errText.endsWith('\n')); // the bar's line is ended
+    }
 }
 
 TEST_F(CliPager, WriteWithVerifyChecksWhatTheWriteLeft) {
