@@ -51,7 +51,7 @@ int CommandLine::parse(const QStringList& arguments, Console& console, bool& don
     const QString usage = QStringLiteral("%1 (see '%2 %1 --help')").arg(command_, kProgram);
     if (!parser_.parse(QStringList{kProgram} + arguments))
         return fail(console, kUsage, QStringLiteral("%1: %2").arg(usage, parser_.errorText()));
-    if (parser_.isSet(QStringLiteral("help"))) {
+    if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
         console.out << helpText();
         console.out.flush();
         done = true;
