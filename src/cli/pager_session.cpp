@@ -8,6 +8,11 @@
 #ifdef KZ904_HAVE_PTY_CRADLE
 #include "cradle_memory.h"
 #include "pty_cradle.h"
+#else
+namespace kz::sim {
+// Without pseudo-terminals there is no simulated cradle; a session never makes one.
+class PtyCradle {};
+} // namespace kz::sim
 #endif
 
 #include <QDir>
