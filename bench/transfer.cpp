@@ -5,8 +5,8 @@
 // received x 10 bits / 9600 baud, plus the operation's closing pause), their ratio and the CPU
 // time this program spent. Targets: ratio at most 1.10, CPU under 5 % of the wall time.
 #include "comm_port.h"
+#include "counting_host.h"
 #include "cradle_memory.h"
-#include "pager_host.h"
 #include "pager_image.h"
 #include "pager_operations.h"
 
@@ -20,37 +20,6 @@
 #include <functional>
 
 namespace {
-
-// Keeps the image and counts the bytes on the line; shows nothing.
-class CountingHost final : public kz::PagerHost {
-public:
-    kz::TPagerImage image = kz::sim::defaultCradleMemory();
-    QString directory;
-    qint64 lineBytes = 0;
-    QString lastState;
-
-    kz::TPagerImage& workingImage() override { return image; }
-    QString startupDirectory() const override { return directory; }
-    void setStatusLine(const QString&) override {}
-    void setMainWindowEnabled(bool) override {}
-    void setLastOutcome(const QString&, bool) override {}
-    void clearLastOutcome() override {}
-    void showProgress() override {}
-    void closeProgress() override {}
-    void setProgressState(const QString& text) override { lastState = text; }
-    void setGaugeRange(int) override {}
-    void setGaugeValue(int) override {}
-    void setGaugeVisible(bool) override {}
-    void setFirmwareText(const QString&) override {}
-    void setFirmwareVisible(bool) override {}
-    void setSerialText(const QString&) override {}
-    int selectedPortIndex() const override { return 0; }
-    void selectPortIndex(int) override {}
-    void runLoadingPass() override {}
-    // Each byte is traced as "0xHH," (five characters).
-    void traceSent(const QString& byteList) override { lineBytes += byteList.size() / 5; }
-    void traceReceived(const QString& byteList) override { lineBytes += byteList.size() / 5; }
-};
 
 struct Operation {
     const char* name;
@@ -74,6 +43,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     CountingHost host;
+    host.image = kz::sim::defaultCradleMemory();
     host.directory = dir.path();
     kz::TCommPort port;
     kz::PagerOperations operations(port, host);

@@ -297,8 +297,8 @@ void AdvancePage::squelchLevelClick(SquelchGroup group) {
     const int offset = squelchPairOffset(group, level);
     const std::uint8_t off = image_.byte(offset);
     const std::uint8_t on = image_.byte(offset + 1);
-    const QString onText = QString::asprintf("%1.2f", on * 0.01);
-    const QString offText = QString::asprintf("%1.2f", off * 0.01);
+    const QString onText = squelchLevelText(on);
+    const QString offText = squelchLevelText(off);
     image_.setByte(speakerOnOffset(group), voltageCodeOf(on));
     image_.setByte(speakerOffOffset(group), voltageCodeOf(off));
     image_.setByte(PagerField::squelchLevelSelect,

@@ -40,10 +40,6 @@ Channel otherOf(Channel channel) {
     return channel == Channel::F1 ? Channel::F2 : Channel::F1;
 }
 
-QString hexWord(std::uint32_t word) {
-    return QString::asprintf("%08X", word);
-}
-
 // The bandwidth list positions.
 constexpr int kWideBand = 1;
 
@@ -170,12 +166,8 @@ void FrequencyEditor::applyForcedSteps() {
 
 void FrequencyEditor::showFrequencies() {
     for (Channel channel : kChannels) {
-        const int digits = fieldsOf(channel).digits;
-        std::uint64_t units = 0;
-        for (int i = 0; i < kFrequencyDigits; ++i)
-            units = units * 10 + image_.byte(digits + i);
-        controls(channel).freq->setText(
-            QString::asprintf("%07llu", static_cast<unsigned long long>(units)));
+        controls(channel).freq->setText(frequencyTextOfDigits(
+            image_.block(fieldsOf(channel).digits, kFrequencyDigits).first<kFrequencyDigits>()));
     }
     computeSynthesizer(Channel::F1);
     computeSynthesizer(Channel::F2);
@@ -271,9 +263,9 @@ void FrequencyEditor::computeSynthesizer(Channel channel) {
         controls(each).mutl->setText(QString::number(words.multiplier));
 
     const FrequencyFields f = fieldsOf(channel);
-    c.pllR->setText(hexWord(words.r));
+    c.pllR->setText(synthesizerWordText(words.r));
     image_.setWord32(f.pllR, words.r);
-    c.pllN->setText(hexWord(words.n));
+    c.pllN->setText(synthesizerWordText(words.n));
     image_.setWord32(f.pllN, words.n);
 
     // Both channels stay in one band: a channel in another band takes this frequency.

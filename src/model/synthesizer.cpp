@@ -75,6 +75,17 @@ QString frequencyTextOf(std::uint32_t hz) {
     return QString::asprintf("%07u", hz / kFrequencyUnitHz);
 }
 
+QString frequencyTextOfDigits(std::span<const std::uint8_t, kFrequencyDigits> digits) {
+    unsigned long long units = 0;
+    for (const std::uint8_t digit : digits)
+        units = units * 10 + digit;
+    return QString::asprintf("%07llu", units);
+}
+
+QString synthesizerWordText(std::uint32_t word) {
+    return QString::asprintf("%08X", word);
+}
+
 bool frequencyKeyPasses(QChar key) {
     return key == u'\b' || (key >= u'0' && key <= u'9');
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 // The receiver synthesizer of a TQ615 channel and the rules of the channel frequency.
 //
@@ -57,6 +58,12 @@ SynthesizerWords synthesizerWords(const QString& text, int stepHz);
 std::optional<std::uint32_t> frequencyHzOfText(const QString& text);
 // The text a frequency is shown with: seven digits, units of 100 Hz.
 QString frequencyTextOf(std::uint32_t hz);
+// The text of a stored frequency (f1FreqDigits, f2FreqDigits): the seven bytes read as the
+// decimal digits of one number, "%07llu". The pager tool never checks that they are digits, so a
+// byte above 9 still counts with its value (an erased 255 makes the number larger, not invalid).
+QString frequencyTextOfDigits(std::span<const std::uint8_t, kFrequencyDigits> digits);
+// The text of a synthesizer word (the R and N labels): eight hexadecimal digits, "%08X".
+QString synthesizerWordText(std::uint32_t word);
 // Whether the frequency field's key filter lets the key through: digits and backspace.
 bool frequencyKeyPasses(QChar key);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using namespace kz;
@@ -65,6 +67,24 @@ TEST(FrequencyText, DigitsOnly) {
     EXPECT_FALSE(frequencyHzOfText(QString(QChar(0x0663)))); // Arabic-Indic three
     EXPECT_EQ(frequencyTextOf(40000000), QStringLiteral("0400000"));
     EXPECT_EQ(frequencyTextOf(152002500), QStringLiteral("1520025"));
+}
+
+TEST(FrequencyText, StoredDigitsAndWords) {
+    struct Case {
+        std::array<std::uint8_t, kFrequencyDigits> digits;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{1, 5, 2, 0, 0, 0, 0}, "1520000"},
+        {{0, 3, 3, 0, 0, 0, 0}, "0330000"}, // leading zero kept: seven digits always
+        {{0, 0, 0, 0, 0, 0, 0}, "0000000"},
+        {{1, 5, 2, 0, 0, 0, 12}, "1520012"}, // a byte above 9 adds its value, no carry lost
+        {{255, 255, 255, 255, 255, 255, 255}, "283333305"}, // erased: wider than seven
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(frequencyTextOfDigits(c.digits), QString::fromLatin1(c.text)) << c.text;
+    EXPECT_EQ(synthesizerWordText(0x00050011), QStringLiteral("00050011"));
+    EXPECT_EQ(synthesizerWordText(0xABCDEF01), QStringLiteral("ABCDEF01"));
 }
 
 TEST(FrequencyText, KeyFilterPassesDigitsAndBackspace) {
