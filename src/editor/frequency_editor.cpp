@@ -148,8 +148,8 @@ int& FrequencyEditor::stepHz(Channel channel) {
 void FrequencyEditor::showWords() {
     for (Channel channel : kChannels) {
         const FrequencyFields f = fieldsOf(channel);
-        controls(channel).pllR->setText(hexWord(image_.word32(f.pllR)));
-        controls(channel).pllN->setText(hexWord(image_.word32(f.pllN)));
+        controls(channel).pllR->setText(synthesizerWordText(image_.word32(f.pllR)));
+        controls(channel).pllN->setText(synthesizerWordText(image_.word32(f.pllN)));
     }
 }
 
