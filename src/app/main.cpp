@@ -1,5 +1,7 @@
 #include "application.h"
+#include "command_line.h"
 #include "main_window.h"
+#include "program_icon.h"
 #include "program_identity.h"
 #include "qt_message_service.h"
 #include "single_instance.h"
@@ -8,24 +10,20 @@
 #include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered on the console before anything else starts: they need
+    // no display, and a running copy of the program does not swallow them.
+    kz::answerConsoleRequests(argc, argv);
+
     kz::Application app(argc, argv);
     const QString title = QString::fromStdString(kz::programTitle());
     QApplication::setApplicationName(title);
-    QApplication::setApplicationVersion(QString::fromLatin1(kz::kProgramVersion.data(), 4));
+    QApplication::setApplicationVersion(kz::programVersionNumber());
+    // The desktop entry this program is installed with: its name and icon in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kz904"));
+    QApplication::setWindowIcon(kz::programIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Programming tool for TQ615 pagers"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption simulate(
-        QStringLiteral("simulate"),
-        QStringLiteral("Run a simulated programmer cradle and list its port first."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral("Also list the serial port at <path> (may be given more than once)."),
-        QStringLiteral("path"));
-    parser.addOption(simulate);
-    parser.addOption(port);
+    const kz::ProgramOptions programOptions = kz::addProgramOptions(parser);
     parser.process(app);
 
     // One copy per user: a second start brings the running copy to the front and ends.
@@ -33,9 +31,7 @@ int main(int argc, char* argv[]) {
     if (guard.anotherCopyIsRunning())
         return 0;
 
-    kz::StartOptions options;
-    options.simulate = parser.isSet(simulate);
-    options.extraPorts = parser.values(port);
+    const kz::StartOptions options = kz::startOptionsFrom(parser, programOptions);
 
     kz::QtMessageService messageBoxes;
     kz::installMessageService(&messageBoxes);

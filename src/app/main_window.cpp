@@ -8,6 +8,7 @@
 #include "help_window.h"
 #include "main_window_link.h"
 #include "password_dialog.h"
+#include "program_icon.h"
 #include "program_identity.h"
 #include "progress_window.h"
 #include "splash_window.h"
@@ -73,6 +74,7 @@ void TForm1::FormCreate() {
     programTitle_ = QString::fromStdString(kz::programTitle());
     QApplication::setApplicationName(programTitle_);
     setWindowTitle(programTitle_);
+    setWindowIcon(kz::programIcon());
     // 2. The single-instance guard runs in main(), before any window exists.
     // 3. Hints stay up for 8 s: the application object shows every hint with that duration.
     // 4. Start-up directory. It is kept whole whatever its length: a shortened path would name

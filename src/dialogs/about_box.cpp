@@ -1,6 +1,7 @@
 #include "about_box.h"
 
 #include "maker_info.h"
+#include "program_icon.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -43,18 +43,6 @@ QLabel* linkLabel(const QString& text, const char* name, QWidget* parent) {
     return label;
 }
 
-QPixmap productPicture() {
-    QPixmap picture(80, 101);
-    picture.fill(QColor(0, 128, 128));
-    QPainter painter(&picture);
-    painter.setPen(Qt::white);
-    painter.setBrush(QColor(0, 90, 90));
-    painter.drawRoundedRect(14, 8, 52, 85, 8, 8); // a pager standing upright
-    painter.fillRect(22, 18, 36, 22, QColor(190, 220, 190));
-    painter.drawText(QRect(14, 60, 52, 20), Qt::AlignCenter, QStringLiteral("TQ615"));
-    return picture;
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
@@ -75,7 +63,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    picture->setPixmap(productPicture());
+    picture->setPixmap(kz::programPicture(80, 101, 80));
     picture->setFixedSize(80, 101);
 
     ProductName = textLabel(QStringLiteral("KZ904"), 20, true, true, panel);

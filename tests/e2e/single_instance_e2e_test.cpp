@@ -1,35 +1,13 @@
-#include "single_instance.h"
+#include "listening_copy.h"
 
-#include <QElapsedTimer>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUuid>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Waits until a copy of the program listens under `key` for the current user.
-bool waitUntilListening(const QString& key, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QLocalSocket probe;
-#ifdef Q_OS_LINUX
-        probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-#endif
-        probe.connectToServer(kz::SingleInstance::serverNameFor(key));
-        if (probe.waitForConnected(100)) {
-            probe.disconnectFromServer();
-            return true;
-        }
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 // The real program, started twice: the second start must end at once without a window while
 // the first keeps running.
