@@ -3,6 +3,7 @@
 #include "alert_pattern.h"
 #include "alert_time.h"
 #include "field_decoding.h"
+#include "list_items.h"
 #include "pager_fields.h"
 #include "synthesizer.h"
 #include "tone_code.h"
@@ -13,10 +14,6 @@
 namespace kz::cli {
 
 namespace {
-
-// The texts of the editor's lists, by list position.
-const QStringList kStepItems{"2.5 K", "6.25 K", "12.5 K", "Auto"};
-const QStringList kToneTypeItems{"Standard", "Continuous", "User define"};
 
 // --- channel frequency -----------------------------------------------------------------------
 
@@ -32,8 +29,8 @@ Decoder stepCode(int pllR) {
     return byteValue([pllR](const ImageContext& c, std::uint8_t code) {
         // Loading an image whose R word asks for the 2.5 kHz reference shows that step.
         if (rWordForcesNarrowStep(c.image.word32(pllR)))
-            return QStringLiteral("%1 (forced by the R word)").arg(kStepItems.at(0));
-        return itemOf(kStepItems, positionOfStepCode(code));
+            return QStringLiteral("%1 (forced by the R word)").arg(items::frequencySteps().at(0));
+        return itemOf(items::frequencySteps(), positionOfStepCode(code));
     });
 }
 
@@ -148,7 +145,7 @@ Decoder attributes(Channel channel, CallFamily family) {
             element(out, f, (at - f.offset) / 2, 2,
                     channelName(channel) + u' ' + rowName(family, r.row),
                     QStringLiteral("%1, alert time %2, priority alert %3")
-                        .arg(itemOf(kToneTypeItems, type), alert, onOff(priority)));
+                        .arg(itemOf(items::toneTypes(), type), alert, onOff(priority)));
         }
     };
 }

@@ -6,6 +6,7 @@
 #include "field_decoding.h"
 #include "firmware_version.h"
 #include "function_switch.h"
+#include "list_items.h"
 #include "pager_fields.h"
 #include "setting_rules.h"
 #include "squelch_levels.h"
@@ -19,35 +20,7 @@ namespace kz::cli {
 
 namespace {
 
-// The texts of the editor's lists, by list position: the value of a list field is the item the
-// editor selects for it.
-const QStringList kTwoChannelModeItems{"Monitor F1",        "Monitor F2",  "Selective Call F1",
-                                       "Selective Call F2", "Normal Scan", "Priority Scan F1",
-                                       "Silent Scan"};
-const QStringList kOneChannelModeItems{"Monitor F1", "Selective Call F1"};
-const QStringList kAlertTypeItems{"Tone", "Vibrate", "Tone & Vibtate"};
-const QStringList kResetItems{"Auto Reset",
-                              "Delay N sec Auto Reset",
-                              "Revert SQ",
-                              "Manual RESET",
-                              "Manual RESET Until Press Reset",
-                              "Time-Out RESET",
-                              "Delay AUTO N with Revert"};
-const QStringList kRecordItems{"4 section  (120 second)", "8 sections (60 second)",
-                               "16 sections (30 second)", "32 sections (15 second)"};
-const QStringList kReminderItems{"Disable", "30  Second", "60  Second", "120 Second"};
-const QStringList kAlertPeriodItems{"Disable", "2 min", "5 min", "10 min", "30 min"};
-const QStringList kPeriodItems{"0.5 Second", "1 Second", "2 Second"};
-const QStringList kAuxDbItems{"00", "01", "10", "11"};
 const QStringList kBatteryLevelLabels{"Low Battery Alert", "Level-Low", "Level-Med", "Level-High"};
-const QStringList kModelOptionLabels{"Stored Voice",
-                                     "FIX Alert",
-                                     "Disable Power Save",
-                                     "Privacy Enable",
-                                     "Priority Max. Volume Level",
-                                     {},
-                                     "Disable Vibrator in Charger",
-                                     "Disable Battery Level Display"};
 
 QString voltageValue(const ImageContext&, std::uint8_t code) {
     return voltageText(code) + QStringLiteral(" V");
@@ -87,12 +60,13 @@ Decoder functionSwitches() {
         for (int sw = 0; sw < kFunctionSwitchCount; ++sw) {
             const std::uint8_t byte = c.image.byte(functionSwitchOffset(sw));
             const auto mode = c.oneChannel ? oneChannelModeOf(byte) : twoChannelModeOf(byte);
-            const QStringList& modes = c.oneChannel ? kOneChannelModeItems : kTwoChannelModeItems;
+            const QStringList& modes =
+                c.oneChannel ? items::oneChannelModes() : items::twoChannelModes();
             const auto alert = alertTypePositionOf(byte);
             element(out, f, functionSwitchOffset(sw) - f.offset, 1, switchName(sw),
                     QStringLiteral("%1, %2, Push To Listen %3")
                         .arg(mode ? modes.at(*mode) : QStringLiteral("(no item)"),
-                             alert ? kAlertTypeItems.at(*alert) : QStringLiteral("(no item)"),
+                             alert ? items::alertTypes().at(*alert) : QStringLiteral("(no item)"),
                              onOff(pushToListenOf(byte))));
         }
     };
@@ -205,7 +179,8 @@ void addSettingDecoders(DecoderTable& d) {
                                                 : QStringLiteral(", timings x 50 ms"));
     });
     d["auxFlags"] = byteValue([](const ImageContext&, std::uint8_t byte) {
-        return QStringLiteral("AUX DB Data %1").arg(itemOf(kAuxDbItems, auxDbPositionOf(byte)));
+        return QStringLiteral("AUX DB Data %1")
+            .arg(itemOf(items::auxDbData(), auxDbPositionOf(byte)));
     });
     d["controlFlags"] = byteValue([](const ImageContext&, std::uint8_t byte) {
         return QStringLiteral("Enable Squelch Control Record Method %1, reset variant bit %2")
@@ -220,10 +195,10 @@ void addSettingDecoders(DecoderTable& d) {
     d["wbSpeakerOff"] = byteValue(voltageValue);
     d["batteryAlertPeriod"] = byteValue([](const ImageContext&, std::uint8_t byte) {
         const auto position = alertPeriodPositionOf(byte);
-        return position
-                   ? kAlertPeriodItems.at(*position)
-                   : QStringLiteral("not in the list (shown as %1)")
-                         .arg(kAlertPeriodItems.at(*alertPeriodPositionOf(kAlertPeriodFallback)));
+        return position ? items::alertPeriods().at(*position)
+                        : QStringLiteral("not in the list (shown as %1)")
+                              .arg(items::alertPeriods().at(
+                                  *alertPeriodPositionOf(kAlertPeriodFallback)));
     });
     d["shutdownBatteryLevel"] = byteValue([](const ImageContext&, std::uint8_t byte) {
         if (byte == PagerValue::unset)
@@ -235,7 +210,7 @@ void addSettingDecoders(DecoderTable& d) {
     d["functionSwitches"] = functionSwitches();
     d["resetMode"] = byteValue([](const ImageContext& c, std::uint8_t mode) {
         const bool untilPressFlag = c.image.getBits(controlFlags, kResetUntilPressBit, 1) == 1;
-        return itemOf(kResetItems, resetPositionOf(mode, untilPressFlag));
+        return itemOf(items::resetControls(), resetPositionOf(mode, untilPressFlag));
     });
     d["resetDelay"] = byteValue([](const ImageContext& c, std::uint8_t byte) {
         const QString text = delayText(byte) + QStringLiteral(" sec");
@@ -246,11 +221,12 @@ void addSettingDecoders(DecoderTable& d) {
     d["carrierOffDelay"] = byteValue([](const ImageContext&, std::uint8_t byte) {
         return QStringLiteral("%1 x 100 ms").arg(byte);
     });
-    d["modelOptions"] = bitOptions(kModelOptionLabels);
-    d["recordSections"] = byteValue(
-        [](const ImageContext&, std::uint8_t byte) { return itemOf(kRecordItems, byte); });
+    d["modelOptions"] = bitOptions(items::modelOptionCaptions());
+    d["recordSections"] = byteValue([](const ImageContext&, std::uint8_t byte) {
+        return itemOf(items::recordSections(), byte);
+    });
     d["reminderInterval"] = byteValue([](const ImageContext&, std::uint8_t byte) {
-        return itemOf(kReminderItems, reminderPositionOf(byte));
+        return itemOf(items::reminders(), reminderPositionOf(byte));
     });
     d["functionOptions"] = bitOptions({"Enable Function Announcement",
                                        "Enable Function With Vibration / Alert",
@@ -300,7 +276,8 @@ void addSettingDecoders(DecoderTable& d) {
     d["priorityScanF1"] = byteValue([](const ImageContext& c, std::uint8_t count) {
         return QStringLiteral("%1 (Period Time %2)")
             .arg(count)
-            .arg(itemOf(kPeriodItems, periodPositionOf(count, c.image.byte(batterySave2))));
+            .arg(itemOf(items::priorityScanPeriods(),
+                        periodPositionOf(count, c.image.byte(batterySave2))));
     });
     d["squelchLevelSelect"] = byteValue([](const ImageContext&, std::uint8_t select) {
         if (select == kSquelchSelectUnset)

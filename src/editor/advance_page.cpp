@@ -1,5 +1,6 @@
 // The Advance Setting page: building its controls and connecting them.
 #include "advance_page.h"
+#include "list_items.h"
 
 #include "control_naming.h"
 #include "field_events.h"
@@ -125,8 +126,7 @@ QWidget* AdvancePage::buildBattery(QWidget* page) {
         QStringLiteral("cboBatLow"),
         itemList({"3.70V", "3.65V", "3.60V", "3.55V", "3.50V", "3.45V", "3.40V", "3.35V", "3.30V"}),
         group);
-    cboPeriodBat = namedList(QStringLiteral("cboPeriodBat"),
-                             itemList({"Disable", "2 min", "5 min", "10 min", "30 min"}), group);
+    cboPeriodBat = namedList(QStringLiteral("cboPeriodBat"), items::alertPeriods(), group);
     cboMuteBat = namedList(QStringLiteral("cboMuteBat"),
                            itemList({"3.45V", "3.40V", "3.35V", "3.30V"}), group);
     addRow("Bat. Gauge Level-High", cboBatHigh);

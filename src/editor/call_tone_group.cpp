@@ -1,4 +1,5 @@
 #include "call_tone_group.h"
+#include "list_items.h"
 
 #include "control_naming.h"
 
@@ -97,8 +98,7 @@ CallRow buildRow(Channel channel, CallFamily family, int row, QGroupBox* group, 
     }
 
     r.toneType = named(new QComboBox(r.panel), "cbo" + ch + g + "TType" + n, row);
-    r.toneType->addItems(
-        {QStringLiteral("Standard"), QStringLiteral("Continuous"), QStringLiteral("User define")});
+    r.toneType->addItems(items::toneTypes());
     r.toneType->setFixedWidth(kTypeWidth);
     line->addWidget(r.toneType);
 

@@ -1,4 +1,5 @@
 #include "frequency_editor.h"
+#include "list_items.h"
 
 #include "control_naming.h"
 #include "editor_state.h"
@@ -80,8 +81,7 @@ FrequencyControls buildGroups(Channel channel, QWidget* page) {
         0, 2);
 
     c.step = named(new QComboBox(c.group), QStringLiteral("cboCSpace%1").arg(ch));
-    c.step->addItems({QStringLiteral("2.5 K"), QStringLiteral("6.25 K"), QStringLiteral("12.5 K"),
-                      QStringLiteral("Auto")});
+    c.step->addItems(items::frequencySteps());
     c.step->setCurrentIndex(2);
     grid->addWidget(new QLabel(QStringLiteral("Frequency Step"), c.group), 1, 0);
     grid->addWidget(c.step, 1, 1, 1, 2);

@@ -1,4 +1,5 @@
 #include "setting_page.h"
+#include "list_items.h"
 
 #include "control_naming.h"
 #include "editor_state.h"
@@ -80,8 +81,7 @@ void SettingPage::build(QWidget* page) {
         named(new QGroupBox(QStringLiteral("Priority Scan"), page), QStringLiteral("GroupBox6"));
     auto* periodRow = new QHBoxLayout(period);
     periodRow->addWidget(new QLabel(QStringLiteral("Period Time"), period));
-    cboCircle = namedList(QStringLiteral("cboCircle"),
-                          itemList({"0.5 Second", "1 Second", "2 Second"}), period);
+    cboCircle = namedList(QStringLiteral("cboCircle"), items::priorityScanPeriods(), period);
     periodRow->addWidget(cboCircle);
     right->addWidget(period);
     right->addStretch();
@@ -100,25 +100,25 @@ QWidget* SettingPage::buildOptions(QWidget* page) {
     GroupBox5 =
         named(new QGroupBox(QStringLiteral("Model Options"), page), QStringLiteral("GroupBox5"));
     auto* rows = new QVBoxLayout(GroupBox5);
-    auto option = [&](QCheckBox*& box, const char* name, const char* caption, int bit) {
-        box = named(new QCheckBox(QString::fromUtf8(caption), GroupBox5), QString::fromLatin1(name),
-                    bit);
+    auto option = [&](QCheckBox*& box, const char* name, const QString& caption, int bit) {
+        box = named(new QCheckBox(caption, GroupBox5), QString::fromLatin1(name), bit);
         rows->addWidget(box);
         return box;
     };
-    modelOptions_[0] = option(chkSysStoredVoice, "chkSysStoredVoice", "Stored Voice", 0);
-    modelOptions_[1] = option(chkSysFIXAlert, "chkSysFIXAlert", "FIX Alert", 1);
-    modelOptions_[2] = option(chkSysPowerSave, "chkSysPowerSave", "Disable Power Save", 2);
-    modelOptions_[3] = option(chkSysPrivacy, "chkSysPrivacy", "Privacy Enable", 3);
-    modelOptions_[4] =
-        option(chkSysVolumeLevel, "chkSysVolumeLevel", "Priority Max. Volume Level", 4);
-    modelOptions_[6] = option(chkSysVibratorInCharger, "chkSysVibratorInCharger",
-                              "Disable Vibrator in Charger", 6);
+    const auto modelOption = [&](QCheckBox*& box, const char* name, int bit) {
+        modelOptions_[static_cast<std::size_t>(bit)] =
+            option(box, name, items::modelOptionCaptions().at(bit), bit);
+    };
+    modelOption(chkSysStoredVoice, "chkSysStoredVoice", 0);
+    modelOption(chkSysFIXAlert, "chkSysFIXAlert", 1);
+    modelOption(chkSysPowerSave, "chkSysPowerSave", 2);
+    modelOption(chkSysPrivacy, "chkSysPrivacy", 3);
+    modelOption(chkSysVolumeLevel, "chkSysVolumeLevel", 4);
+    modelOption(chkSysVibratorInCharger, "chkSysVibratorInCharger", 6);
     // The pager keeps the flag, but no model offers the choice: the box is never shown.
     chkSysVibratorInCharger->setVisible(false);
-    modelOptions_[7] =
-        option(chkSysBatLevelDisplay, "chkSysBatLevelDisplay", "Disable Battery Level Display", 7);
-    option(chkFunAnnounce, "chkFunAnnounce", "Enable Function Announcement", 0);
+    modelOption(chkSysBatLevelDisplay, "chkSysBatLevelDisplay", 7);
+    option(chkFunAnnounce, "chkFunAnnounce", QStringLiteral("Enable Function Announcement"), 0);
     auto* vibration = new QHBoxLayout;
     chkFunVibrAlert =
         named(new QCheckBox(QStringLiteral("Enable Function With Vibration / Alert "), GroupBox5),
@@ -132,10 +132,11 @@ QWidget* SettingPage::buildOptions(QWidget* page) {
     vibration->addWidget(notice, 1);
     rows->addLayout(vibration);
     option(chkFunPriorityScanMonitor, "chkFunPriorityScanMonitor",
-           "Enable Priority Scan With Monitor", 3);
-    option(chkSpeedUp, "chkSpeedUp", "Disable Priority Scan Power Save", kSpeedUpBit);
-    option(chkSQLRec, "chkSQLRec", "Enable Squelch Control Record Method", 0);
-    option(chkOneChannel, "chkOneChannel", "One Channel", 0);
+           QStringLiteral("Enable Priority Scan With Monitor"), 3);
+    option(chkSpeedUp, "chkSpeedUp", QStringLiteral("Disable Priority Scan Power Save"),
+           kSpeedUpBit);
+    option(chkSQLRec, "chkSQLRec", QStringLiteral("Enable Squelch Control Record Method"), 0);
+    option(chkOneChannel, "chkOneChannel", QStringLiteral("One Channel"), 0);
 
     chkSQLRec->setToolTip(QStringLiteral("Enable squelch control during record."));
     chkSysPowerSave->setToolTip(QStringLiteral("Enable or disable Power Save with this option."));
@@ -153,21 +154,14 @@ QWidget* SettingPage::buildResetGroup(QWidget* page) {
 
     QLabel* recordLabel = label("lblRecordMax", "Record Section");
     recordLabel->setToolTip(QStringLiteral("Select the maximum length (in seconds) of a message."));
-    cboRecordMax = namedList(QStringLiteral("cboRecordMax"),
-                             itemList({"4 section  (120 second)", "8 sections (60 second)",
-                                       "16 sections (30 second)", "32 sections (15 second)"}),
-                             holder);
+    cboRecordMax = namedList(QStringLiteral("cboRecordMax"), items::recordSections(), holder);
     grid->addWidget(recordLabel, 0, 0);
     grid->addWidget(cboRecordMax, 0, 1, 1, 2);
 
     QLabel* resetLabel = label("lblResetCon", "Reset Control");
     resetLabel->setToolTip(QStringLiteral(
         "Determines how a select call pager squelches a message after receiving a page."));
-    cboResetCon = namedList(
-        QStringLiteral("cboResetCon"),
-        itemList({"Auto Reset", "Delay N sec Auto Reset", "Revert SQ", "Manual RESET",
-                  "Manual RESET Until Press Reset", "Time-Out RESET", "Delay AUTO N with Revert"}),
-        holder);
+    cboResetCon = namedList(QStringLiteral("cboResetCon"), items::resetControls(), holder);
     lblHelp = label("lblHelp", "Help");
     lblHelp->setToolTip(QStringLiteral("To displays \"RESET FUNCTION HELP\"."));
     lblHelp->setCursor(Qt::PointingHandCursor);
@@ -186,9 +180,7 @@ QWidget* SettingPage::buildResetGroup(QWidget* page) {
     QLabel* reminderLabel = label("lblReminder", "Reminder");
     reminderLabel->setToolTip(QStringLiteral(
         "When “Save voice” is present, this option establishes the time witch the pager"));
-    cboReminder =
-        namedList(QStringLiteral("cboReminder"),
-                  itemList({"Disable", "30  Second", "60  Second", "120 Second"}), holder);
+    cboReminder = namedList(QStringLiteral("cboReminder"), items::reminders(), holder);
     grid->addWidget(reminderLabel, 3, 0);
     grid->addWidget(cboReminder, 3, 1, 1, 2);
 

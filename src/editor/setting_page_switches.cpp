@@ -1,4 +1,5 @@
 // The function switches SW-A..SW-D and the One Channel box of the Setting page.
+#include "list_items.h"
 #include "setting_page.h"
 
 #include "control_naming.h"
@@ -34,14 +35,9 @@ QWidget* SettingPage::buildSwitches(QWidget* page) {
                         QStringLiteral("GroupBox14"));
     // Two rows of two switches, so that the page fits the window's width.
     auto* switches = new QGridLayout(group);
-    const QStringList twoChannel{
-        QStringLiteral("Monitor F1"),        QStringLiteral("Monitor F2"),
-        QStringLiteral("Selective Call F1"), QStringLiteral("Selective Call F2"),
-        QStringLiteral("Normal Scan"),       QStringLiteral("Priority Scan F1"),
-        QStringLiteral("Silent Scan")};
-    const QStringList oneChannel{QStringLiteral("Monitor F1"), QStringLiteral("Selective Call F1")};
-    const QStringList alertTypes{QStringLiteral("Tone"), QStringLiteral("Vibrate"),
-                                 QStringLiteral("Tone & Vibtate")};
+    const QStringList& twoChannel = items::twoChannelModes();
+    const QStringList& oneChannel = items::oneChannelModes();
+    const QStringList& alertTypes = items::alertTypes();
     for (int sw = 0; sw < kFunctionSwitchCount; ++sw) {
         const auto s = static_cast<std::size_t>(sw);
         auto* box = named(new QGroupBox(QStringLiteral("SW-%1").arg(QChar(u'A' + sw)), group),

@@ -1,5 +1,6 @@
 // The System page: its controls and show steps. The exit checks are in system_page_fields.cpp.
 #include "system_page.h"
+#include "list_items.h"
 
 #include "control_naming.h"
 #include "field_events.h"
@@ -87,8 +88,7 @@ void SystemPage::build(QWidget* page, TimingUnitCaptions& captions) {
     row(QStringLiteral("NB_RSSI"), edtNB_SSI, unit("V"));
 
     cboAUXDB = named(new QComboBox(GroupBox11), QStringLiteral("cboAUXDB"));
-    cboAUXDB->addItems(
-        {QStringLiteral("00"), QStringLiteral("01"), QStringLiteral("10"), QStringLiteral("11")});
+    cboAUXDB->addItems(items::auxDbData());
     grid->addWidget(new QLabel(QStringLiteral("AUX DB Data"), GroupBox11), line, 0);
     grid->addWidget(cboAUXDB, line, 1);
 
