@@ -36,14 +36,11 @@ void PagerOperations::programSerialNumber(const QString& serial, SerialRunHost& 
     if (busy_)
         return; // a key that reached us while another operation waits for the programmer
     takeScannedSerialNumber(serial);
+    // The day's log is opened (or started) before anything reaches the pager. When it cannot be,
+    // the line does not stop: the pager is programmed all the same and the operator is told
+    // afterwards that its line is missing, with the file and the reason.
     ProductionLog log(host_.startupDirectory());
-    const ProductionLog::Opening opening = log.open(QDate::currentDate());
-    if (opening == ProductionLog::Opening::CreateFailed) {
-        // Nothing else happens: without its log the line does not program pagers.
-        warn(QStringLiteral("Save Error!"),
-             QStringLiteral("%1: %2").arg(log.path(), log.errorString()));
-        return;
-    }
+    log.open(QDate::currentDate());
 
     OperationScope scope(*this);
     QByteArray versionBlock;

@@ -29,9 +29,10 @@ public:
     enum class Opening {
         Opened,       // the day's file existed and is open for appending
         Created,      // the day's file was created and its banner written
-        CreateFailed, // the day's file did not exist and could not be created: the run stops
+        CreateFailed, // the day's file did not exist and could not be created
         NotWritable,  // the file exists but cannot be opened, or the new file's banner could
-                      // not be written: the run goes on, and its line will not be logged
+                      // not be written
+        // In both failures appendLine() fails and says why.
     };
 
     // Opens (or creates) the file of `day` for the run.

@@ -52,10 +52,11 @@ TEST(ProductionLog, TheDaysFirstRunWritesTheBannerAndLaterRunsAppend) {
                   "2014-06-11 08:01:01  Serial No. = SN-TWO-000002  Write Fail !\r\n");
 }
 
-TEST(ProductionLog, AFileThatCannotBeCreatedStopsTheRunOneThatCannotBeOpenedDoesNot) {
+TEST(ProductionLog, AFileThatCannotBeCreatedOrOpenedKeepsTheReason) {
     QTemporaryDir dir;
     kz::ProductionLog missingFolder(dir.filePath("gone"));
     EXPECT_EQ(missingFolder.open(kDay), kz::ProductionLog::Opening::CreateFailed);
+    EXPECT_FALSE(missingFolder.appendLine(QDateTime(kDay, QTime(8, 0)), "SN", "Write Success !"));
     EXPECT_FALSE(missingFolder.errorString().isEmpty());
 
     // A folder where the day's file should be: it exists, but cannot be opened for writing.
