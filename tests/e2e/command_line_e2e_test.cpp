@@ -2,8 +2,6 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
-#include <QUuid>
 
 #include <gtest/gtest.h>
 
@@ -83,31 +81,13 @@ TEST(ProgramCommandLine, AnsweredOnAConsoleWithoutDisplay) {
 // The version is told even while a copy of the program runs: the answer comes before the
 // single-instance guard, which would otherwise end the second start without a word.
 TEST(ProgramCommandLine, VersionAnsweredWhileACopyRuns) {
-    QTemporaryDir dir;
-    const QString user = "kz904-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    qputenv("USER", user.toUtf8());
-    QProcessEnvironment running = QProcessEnvironment::systemEnvironment();
-    running.insert("QT_QPA_PLATFORM", "offscreen");
-    running.insert("USER", user);
-
-    QProcess first;
-    first.setProcessEnvironment(running);
-    first.setWorkingDirectory(dir.path());
-    first.start(KZ904_EXE, {"--simulate"});
-    ASSERT_TRUE(first.waitForStarted(5000));
-    ASSERT_TRUE(waitUntilListening("KZ904 V1.0.8", 10000));
-
-    const Answer answer = runProgram({"--version"}, running);
+    RunningCopy first(KZ904_EXE);
+    ASSERT_TRUE(first.listening());
+    const Answer answer = runProgram({"--version"}, first.environment());
     EXPECT_TRUE(answer.finished);
     EXPECT_EQ(answer.exitCode, 0);
     EXPECT_EQ(answer.out, kVersionLine);
-    EXPECT_EQ(first.state(), QProcess::Running);
-
-    first.terminate();
-    if (!first.waitForFinished(5000)) {
-        first.kill();
-        first.waitForFinished(2000);
-    }
+    EXPECT_TRUE(first.running());
 }
 
 } // namespace

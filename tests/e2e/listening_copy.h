@@ -4,8 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QLocalSocket>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
+#include <QTemporaryDir>
 #include <QThread>
+#include <QUuid>
 
 // Waits until a copy of the program listens under `key` for the current user.
 inline bool waitUntilListening(const QString& key, int timeoutMs) {
@@ -25,3 +29,43 @@ inline bool waitUntilListening(const QString& key, int timeoutMs) {
     }
     return false;
 }
+
+// A copy of the real program, started with --simulate under a user name of its own (so that no
+// copy a developer has open takes part), listening for later starts; ended when this goes.
+// `exe` is the program's path.
+class RunningCopy {
+public:
+    explicit RunningCopy(const QString& exe) {
+        const QString user = "kz904-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        qputenv("USER", user.toUtf8());
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert("QT_QPA_PLATFORM", "offscreen");
+        env_.insert("USER", user);
+        process_.setProcessEnvironment(env_);
+        process_.setWorkingDirectory(dir_.path());
+        // The simulated cradle answers the start-up search, so no real serial port is touched.
+        process_.start(exe, {"--simulate"});
+        listening_ = process_.waitForStarted(5000) && waitUntilListening("KZ904 V1.0.8", 10000);
+    }
+    ~RunningCopy() {
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
+
+    bool listening() const { return listening_; }
+    bool running() const { return process_.state() == QProcess::Running; }
+    // The environment of this copy's user, for the later starts.
+    const QProcessEnvironment& environment() const { return env_; }
+    QString folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QProcessEnvironment env_;
+    QProcess process_;
+    bool listening_ = false;
+};
