@@ -11,6 +11,12 @@
 #ifdef KZ904_HAVE_PTY_CRADLE
 #include "cradle_memory.h"
 #include "pty_cradle.h"
+#else
+namespace kz::sim {
+// Without pseudo-terminals there is no simulated cradle; the link never makes one, but the
+// member that would hold it needs a complete type to be destroyed.
+class PtyCradle {};
+} // namespace kz::sim
 #endif
 
 #include <QAction>
