@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -94,6 +95,33 @@ TEST(CommPort, ACradleAfterAnUnpluggedOneStillOpens) {
     kz::TCommPort port;
     MessageRecorder recorder;
     EXPECT_TRUE(kz::openPortWithMessages(port, next.portPath()));
+    EXPECT_TRUE(recorder.messages().empty());
+}
+
+// A lock on the pseudo-terminal's own name, as a copy of the program ended by a signal or one on
+// another machine sharing the lock folder leaves it, does not refuse the simulated cradle: it is
+// opened through a name of its own.
+TEST(CommPort, ALockOnThePseudoTerminalsNameDoesNotRefuseTheCradle) {
+    const QString lockFolder = QStringLiteral("/var/lock");
+    if (!QFileInfo(lockFolder).isWritable())
+        GTEST_SKIP() << "the serial-port lock folder is not writable here";
+    kz::sim::PtyCradle cradle(kz::sim::defaultCradleMemory());
+    ASSERT_TRUE(cradle.start());
+    const QFileInfo path(cradle.portPath());
+    QString terminal = path.isSymLink() ? path.symLinkTarget() : path.filePath(); // /dev/pts/N
+    ASSERT_TRUE(terminal.startsWith("/dev/")) << terminal.toStdString();
+    QFile lock(lockFolder + "/LCK.." + terminal.mid(5).replace('/', '_'));
+    if (lock.exists())
+        GTEST_SKIP() << "a lock of that name is there already: " << lock.fileName().toStdString();
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("1\nkz904\nanother-host\n");
+    lock.close();
+
+    kz::TCommPort port;
+    MessageRecorder recorder;
+    const bool opened = kz::openPortWithMessages(port, cradle.portPath());
+    lock.remove();
+    EXPECT_TRUE(opened);
     EXPECT_TRUE(recorder.messages().empty());
 }
 
