@@ -6,6 +6,7 @@
 #include "qt_message_service.h"
 #include "single_instance.h"
 #include "start_options.h"
+#include "termination_signals.h"
 
 #include <QCommandLineParser>
 
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     messageBoxes.setParent(&form1);
     QObject::connect(&guard, &kz::SingleInstance::activationRequested, &form1,
                      &TForm1::bringToFront);
+    // A logout or a kill closes the window as its close button would.
+    kz::TerminationSignals endOnRequest(form1);
     form1.show();
     const int result = app.exec();
     kz::installMessageService(nullptr);

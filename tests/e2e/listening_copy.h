@@ -41,21 +41,31 @@ public:
         env_ = QProcessEnvironment::systemEnvironment();
         env_.insert("QT_QPA_PLATFORM", "offscreen");
         env_.insert("USER", user);
+        // Its temporary files (the simulated cradle's port) go into its own folder.
+        env_.insert("TMPDIR", dir_.path());
         process_.setProcessEnvironment(env_);
         process_.setWorkingDirectory(dir_.path());
         // The simulated cradle answers the start-up search, so no real serial port is touched.
         process_.start(exe, {"--simulate"});
         listening_ = process_.waitForStarted(5000) && waitUntilListening("KZ904 V1.0.8", 10000);
     }
-    ~RunningCopy() {
+    ~RunningCopy() { endOnRequest(); }
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
+
+    // Asks the copy to end, as a logout does (SIGTERM), and waits; true when it ended on its own
+    // with exit status 0. A copy that does not end is killed.
+    bool endOnRequest() {
+        if (process_.state() == QProcess::NotRunning)
+            return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
         process_.terminate();
         if (!process_.waitForFinished(5000)) {
             process_.kill();
             process_.waitForFinished(2000);
+            return false;
         }
+        return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
     }
-    RunningCopy(const RunningCopy&) = delete;
-    RunningCopy& operator=(const RunningCopy&) = delete;
 
     bool listening() const { return listening_; }
     bool running() const { return process_.state() == QProcess::Running; }

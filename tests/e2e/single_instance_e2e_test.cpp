@@ -1,5 +1,7 @@
 #include "listening_copy.h"
 
+#include <QDir>
+
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -27,6 +29,19 @@ TEST(SingleInstanceProgram, SecondStartEndsAndLeavesTheFirstRunning) {
         second.waitForFinished(2000);
     }
     EXPECT_TRUE(first.running()) << "the first copy goes on";
+}
+
+// A logout (SIGTERM) closes the program as its close button would: it ends with status 0, and its
+// simulated cradle is gone with the temporary folder of its port.
+TEST(SingleInstanceProgram, ATerminateRequestClosesTheProgramItsOwnWay) {
+    RunningCopy copy(KZ904_EXE);
+    ASSERT_TRUE(copy.listening());
+    EXPECT_FALSE(
+        QDir(copy.folder()).entryList({QStringLiteral("tq615-cradle-*")}, QDir::Dirs).isEmpty())
+        << "the simulated cradle's port lives in the copy's temporary folder";
+    EXPECT_TRUE(copy.endOnRequest());
+    EXPECT_TRUE(
+        QDir(copy.folder()).entryList({QStringLiteral("tq615-cradle-*")}, QDir::Dirs).isEmpty());
 }
 
 } // namespace
