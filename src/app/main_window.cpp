@@ -169,6 +169,10 @@ void TForm1::Advance2Click() {
 }
 
 void TForm1::bringToFront() {
+    // A window on its way out (closed, or waiting for an operation to close) stays so: a second
+    // start at that moment must not bring it back and keep the program running.
+    if (closeRequested_)
+        return;
     if (isMinimized())
         showNormal();
     else
@@ -178,6 +182,7 @@ void TForm1::bringToFront() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    closeRequested_ = true;
     // Closing is never refused, but it waits for a running pager operation: cutting a Write
     // short would leave the pager half written. The window closes as soon as the operation ends.
     if (link_->operations().busy()) {

@@ -117,6 +117,7 @@ private:
     QString programTitle_;
     bool shownOnce_ = false;
     QTimer* closeWaiter_ = nullptr; // a close asked for while a pager operation runs
+    bool closeRequested_ = false;
 
     TForm4* form4_ = nullptr;
     TForm3* form3_ = nullptr;

@@ -286,4 +286,14 @@ TEST_F(MainWindowTest, BringToFrontRestoresAMinimisedWindow) {
     EXPECT_TRUE(form->isVisible());
 }
 
+TEST_F(MainWindowTest, BringToFrontDoesNotReopenAClosedWindow) {
+    // A second start asks to come to the front just as the window closes (a logout, Exit): the
+    // program must still end.
+    form->show();
+    control<QAction>(*form, "Close1")->trigger();
+    ASSERT_FALSE(form->isVisible());
+    form->bringToFront();
+    EXPECT_FALSE(form->isVisible());
+}
+
 } // namespace
