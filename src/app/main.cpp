@@ -27,6 +27,10 @@ int main(int argc, char* argv[]) {
     const kz::ProgramOptions programOptions = kz::addProgramOptions(parser);
     parser.process(app);
 
+    // A logout or a kill closes the window as its close button would, from before a second start
+    // can learn that this copy runs.
+    kz::TerminationSignals endOnRequest;
+
     // One copy per user: a second start brings the running copy to the front and ends.
     kz::SingleInstance guard(title);
     if (guard.anotherCopyIsRunning())
@@ -41,10 +45,11 @@ int main(int argc, char* argv[]) {
     messageBoxes.setParent(&form1);
     QObject::connect(&guard, &kz::SingleInstance::activationRequested, &form1,
                      &TForm1::bringToFront);
-    // A logout or a kill closes the window as its close button would.
-    kz::TerminationSignals endOnRequest(form1);
+    endOnRequest.closeOnRequest(form1);
     form1.show();
-    const int result = app.exec();
+    // The first show runs the start-up search, and a request to end may close the window there;
+    // the event loop then has nothing left to wait for.
+    const int result = form1.isVisible() ? app.exec() : 0;
     kz::installMessageService(nullptr);
     return result;
 }

@@ -2,6 +2,7 @@
 // then reads.
 #include "termination_signals.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -29,14 +30,14 @@ void onSignal(int) {
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QWidget& window) : window_(window) {
+TerminationSignals::TerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, wakeSockets) != 0)
         return; // the program then ends on these signals as any program does
     notifier_ = new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(wakeSockets[1], &byte, 1);
-        window_.close();
+        requested();
     });
     struct sigaction action {};
     action.sa_handler = onSignal;
@@ -58,9 +59,21 @@ TerminationSignals::~TerminationSignals() {
 
 #else
 
-TerminationSignals::TerminationSignals(QWidget& window) : window_(window) {}
+TerminationSignals::TerminationSignals() = default;
 TerminationSignals::~TerminationSignals() = default;
 
 #endif
+
+void TerminationSignals::closeOnRequest(QWidget& window) {
+    window_ = &window;
+    if (requested_)
+        QTimer::singleShot(0, window_, &QWidget::close);
+}
+
+void TerminationSignals::requested() {
+    requested_ = true;
+    if (window_)
+        window_->close();
+}
 
 } // namespace kz

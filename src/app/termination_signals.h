@@ -13,16 +13,26 @@ namespace kz {
 // half-written, and the program ends its own way (port closed and its lock released, the
 // simulated cradle stopped). Only one may exist at a time. Does nothing where the system has no
 // such signals.
+//
+// It is made as early as possible, before the program tells a second start that it runs: from
+// then on a request is never lost, and one that comes before the window exists closes it as soon
+// as the event loop runs.
 class TerminationSignals final : public QObject {
     Q_OBJECT
 public:
-    explicit TerminationSignals(QWidget& window);
+    TerminationSignals();
     ~TerminationSignals() override;
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
+    // The window a request closes.
+    void closeOnRequest(QWidget& window);
+
 private:
-    QWidget& window_;
+    void requested();
+
+    QWidget* window_ = nullptr;
+    bool requested_ = false;
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -29,6 +29,9 @@ TEST(SingleInstanceProgram, SecondStartEndsAndLeavesTheFirstRunning) {
         second.waitForFinished(2000);
     }
     EXPECT_TRUE(first.running()) << "the first copy goes on";
+    // The second start's request to come to the front may still be on its way: it must not
+    // bring back a window that is closing.
+    EXPECT_TRUE(first.endOnRequest());
 }
 
 // A logout (SIGTERM) closes the program as its close button would: it ends with status 0, and its
